@@ -1,0 +1,17 @@
+#include "controls/conversions.h"
+
+#include "controls/exception.h"
+
+QString IntToStr(int value)
+{
+    return QString::number(value);
+}
+
+int StrToInt(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok)
+        throw EConvertError(QStringLiteral("„%1“ není platné celé číslo").arg(text));
+    return value;
+}

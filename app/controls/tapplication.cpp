@@ -1,0 +1,111 @@
+#include "controls/tapplication.h"
+
+#include "controls/exception.h"
+#include "controls/fontprops.h"
+#include "controls/tform.h"
+
+#include <QMessageBox>
+
+TApplication *Application = nullptr;
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    Application = this;
+    // Only the main window's closing ends the program; the dialog may still
+    // be open then, and hiding the dialog must never end it.
+    setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication()
+{
+    // Forms go before the application object, the last created first.
+    while (!m_forms.empty()) {
+        Owned owned = std::move(m_forms.back());
+        m_forms.pop_back();
+        if (owned.form.get() == m_mainForm)
+            m_mainForm = nullptr;
+        owned.form.reset();
+        owned.forget();
+    }
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Initialize()
+{
+    installFontSubstitutes();
+}
+
+void TApplication::setTitle(const QString &title)
+{
+    m_title = title;
+    // Not the display name: Qt would append that to every window title.
+    setApplicationName(title);
+}
+
+void TApplication::adopt(std::unique_ptr<TForm> form, std::function<void()> forget)
+{
+    if (!m_mainForm)
+        m_mainForm = form.get();
+    m_forms.push_back({std::move(form), std::move(forget)});
+}
+
+void TApplication::created(TForm *form)
+{
+    form->Loaded();
+}
+
+void TApplication::Run()
+{
+    if (m_mainForm)
+        m_mainForm->Show();
+    exec();
+}
+
+void TApplication::ShowException(const Exception &e)
+{
+    if (m_hook) {
+        m_hook(e);
+        return;
+    }
+    QWidget *parent = activeWindow();
+    if (!parent)
+        parent = m_mainForm;
+    QMessageBox::critical(parent, m_title.isEmpty() ? applicationName() : m_title, e.Message());
+}
+
+void TApplication::HandleException()
+{
+    try {
+        throw;
+    } catch (const Exception &e) {
+        ShowException(e);
+    } catch (...) {
+        try {
+            throw Exception(QString());
+        } catch (const Exception &e) {
+            ShowException(e);
+        }
+    }
+}
+
+int TApplication::RunProtected(const std::function<void()> &steps)
+{
+    try {
+        steps();
+    } catch (...) {
+        HandleException();
+    }
+    return 0;
+}
+
+bool TApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        HandleException();
+    }
+    return false;
+}

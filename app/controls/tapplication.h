@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class Exception;
+class TForm;
+
+// The application object: owns the forms, runs the event loop and shows
+// whatever failure reaches it. An exception thrown by an event handler is
+// caught where the event is dispatched, shown, and the program goes on.
+class TApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TApplication(int &argc, char **argv);
+    ~TApplication() override;
+
+    void Initialize();
+
+    QString Title() const { return m_title; }
+    void setTitle(const QString &title);
+
+    // Builds a form from its layout, stores it in `instance`, makes the first
+    // one created the main window and runs the form's creation handler.
+    template <class T>
+    void CreateForm(T *&instance)
+    {
+        auto form = std::make_unique<T>();
+        T *raw = form.get();
+        adopt(std::move(form), [&instance] { instance = nullptr; });
+        instance = raw;
+        created(raw);
+    }
+
+    TForm *MainForm() const { return m_mainForm; }
+
+    // Shows the main window and dispatches events until it is closed.
+    void Run();
+
+    // Shows the exception's message; a hook, when set, receives it instead
+    // (tests observe failures through it without a modal box).
+    void ShowException(const Exception &e);
+    using ExceptionHook = std::function<void(const Exception &)>;
+    void setExceptionHook(ExceptionHook hook) { m_hook = std::move(hook); }
+
+    // Shows the exception currently being handled (call only in a catch
+    // block): its message if it is an Exception, an empty message otherwise.
+    void HandleException();
+
+    // Runs the start-up steps; whatever escapes them is shown. Returns the
+    // process exit code, which is 0 either way.
+    int RunProtected(const std::function<void()> &steps);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+private:
+    void adopt(std::unique_ptr<TForm> form, std::function<void()> forget);
+    void created(TForm *form);
+
+    QString m_title;
+    TForm *m_mainForm = nullptr;
+    struct Owned {
+        std::unique_ptr<TForm> form;
+        std::function<void()> forget;
+    };
+    std::vector<Owned> m_forms;
+    ExceptionHook m_hook;
+};
+
+// The one application object, set while it exists.
+extern TApplication *Application;

@@ -1,0 +1,89 @@
+#include "controls/tform.h"
+
+#include "controls/fontprops.h"
+#include "controls/tapplication.h"
+#include "controls/tbutton.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+TForm::TForm(QWidget *parent)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                  | Qt::WindowCloseButtonHint)
+{
+}
+
+void TForm::setLeft(int left)
+{
+    move(left, pos().y());
+}
+
+void TForm::setTop(int top)
+{
+    move(pos().x(), top);
+}
+
+int TForm::fontHeight() const
+{
+    return fontHeightOf(this);
+}
+
+void TForm::setFontHeight(int height)
+{
+    applyFontHeight(this, height);
+}
+
+void TForm::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm::Close()
+{
+    close();
+}
+
+void TForm::Loaded()
+{
+    // The window manager is told min = max, so the border offers no resizing.
+    setFixedSize(size());
+    emit OnCreate();
+}
+
+void TForm::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // A focused push button takes Enter itself, as desktop users expect;
+        // otherwise the window's default button does.
+        if (auto *focused = qobject_cast<QPushButton *>(focusWidget()); focused && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+        if (TButton *b = TButton::defaultIn(this)) {
+            b->click();
+            return;
+        }
+    } else if (key == Qt::Key_Escape) {
+        if (TButton *b = TButton::cancelIn(this)) {
+            b->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TForm::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (Application && Application->MainForm() == this)
+        Application->quit();
+}

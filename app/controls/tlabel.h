@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that sizes itself to its caption from a fixed left edge, opaque on
+// the window colour. Where its room ends short of the caption (rightLimit,
+// in the parent's coordinates; 0 means no limit), the caption is drawn in the
+// same font made just small enough to fit, keeping the left edge and the
+// vertical centre, so neighbouring values never smear into each other.
+class TLabel : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(int fontHeight READ fontHeight WRITE setFontHeight)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+    Q_PROPERTY(int rightLimit READ rightLimit WRITE setRightLimit)
+
+public:
+    explicit TLabel(QWidget *parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption);
+
+    int fontHeight() const;
+    void setFontHeight(int height);
+    QColor fontColor() const;
+    void setFontColor(const QColor &color);
+    int rightLimit() const { return m_rightLimit; }
+    void setRightLimit(int x) { m_rightLimit = x; }
+
+    // The font the caption is drawn in: the label's own, or a smaller one
+    // when the caption does not fit its room.
+    QFont drawnFont() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int naturalWidth() const;
+    int room() const;
+
+    int m_rightLimit = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QRadioButton>
+
+// A radio button with its own font height and caption colour; those with the
+// same parent exclude each other, and all start unchecked.
+class TRadioButton : public QRadioButton
+{
+    Q_OBJECT
+    Q_PROPERTY(int fontHeight READ fontHeight WRITE setFontHeight)
+    Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
+
+public:
+    explicit TRadioButton(QWidget *parent = nullptr);
+
+    int fontHeight() const;
+    void setFontHeight(int height);
+    QColor fontColor() const;
+    void setFontColor(const QColor &color);
+};

@@ -1,0 +1,103 @@
+#include "forms/Unit1.h"
+
+#include "controls/conversions.h"
+#include "forms/Unit2.h"
+#include "registers/generator.h"
+#include "registers/operations.h"
+#include "registers/store.h"
+
+TForm1 *Form1 = nullptr;
+
+TForm1::TForm1(QWidget *parent)
+    : TForm(parent)
+{
+    setupUi(this);
+}
+
+void TForm1::zac()
+{
+    generuj();
+}
+
+void TForm1::generuj()
+{
+    registers::losuj();
+    const auto &s = registers::store();
+    modra->setCaption(IntToStr(s.modra_cislo));
+    cervena->setCaption(IntToStr(s.cervena_cislo));
+    modra_1->setCaption(IntToStr(s.modra_cifry.d2));
+    modra_2->setCaption(IntToStr(s.modra_cifry.d1));
+    modra_3->setCaption(IntToStr(s.modra_cifry.d0));
+    cervena_1->setCaption(IntToStr(s.cervena_cifry.d2));
+    cervena_2->setCaption(IntToStr(s.cervena_cifry.d1));
+    cervena_3->setCaption(IntToStr(s.cervena_cifry.d0));
+}
+
+void TForm1::ukazZlutou()
+{
+    const auto &s = registers::store();
+    zluta->setCaption(IntToStr(s.zluta_cislo));
+    zluta_1->setCaption(IntToStr(s.zluta_cifry.d2));
+    zluta_2->setCaption(IntToStr(s.zluta_cifry.d1));
+    zluta_3->setCaption(IntToStr(s.zluta_cifry.d0));
+}
+
+void TForm1::dis()
+{
+    registers::disjunkce(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::nerov()
+{
+    registers::nerovnost(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::konj()
+{
+    registers::konjunkce(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::vetsi()
+{
+    registers::vetsi(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::mensi()
+{
+    registers::mensi(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::vlevo()
+{
+    registers::vlevo(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::vpravo()
+{
+    registers::vpravo(registers::store());
+    ukazZlutou();
+}
+
+void TForm1::komplement()
+{
+    Form2->Show();
+    // The operands are re-read from what the rows show, which undoes any
+    // shift made since the last draw.
+    auto &s = registers::store();
+    s.modra_cislo = registers::wrap16(StrToInt(modra->Caption()));
+    s.cervena_cislo = registers::wrap16(StrToInt(cervena->Caption()));
+    if (Form2->RB1->isChecked()) {
+        registers::komplementModre(s);
+        ukazZlutou();
+    }
+    if (Form2->RB2->isChecked()) {
+        registers::komplementCervene(s);
+        ukazZlutou();
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "controls/tform.h"
+#include "ui_Unit1.h"
+
+// The main window: the blue and red operands and the yellow result, each in
+// decimal and as three digits, and the nine command buttons.
+class TForm1 : public TForm, public Ui::TForm1
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+public slots:
+    void zac();
+    void generuj();
+    void dis();
+    void nerov();
+    void konj();
+    void vetsi();
+    void mensi();
+    void vlevo();
+    void vpravo();
+    void komplement();
+
+private:
+    void ukazZlutou();
+};
+
+extern TForm1 *Form1;

@@ -1,0 +1,22 @@
+#include "forms/Unit2.h"
+
+#include "forms/Unit1.h"
+
+TForm2 *Form2 = nullptr;
+
+TForm2::TForm2(QWidget *parent)
+    : TForm(parent)
+{
+    setupUi(this);
+}
+
+void TForm2::komp()
+{
+    // Exactly what the main window's Komplement button does.
+    Form1->komplement();
+}
+
+void TForm2::Button2Click()
+{
+    Close();
+}

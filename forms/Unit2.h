@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/tform.h"
+#include "ui_Unit2.h"
+
+// The complement dialog: chooses which operand "Proveď" complements. It keeps
+// nothing but the radio buttons' state, which survives hiding.
+class TForm2 : public TForm, public Ui::TForm2
+{
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget *parent = nullptr);
+
+public slots:
+    void komp();
+    void Button2Click();
+};
+
+extern TForm2 *Form2;

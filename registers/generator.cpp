@@ -1,0 +1,35 @@
+#include "registers/generator.h"
+
+namespace registers {
+
+unsigned Generator::next()
+{
+    m_state = m_state * 1103515245u + 12345u;
+    return (m_state / 65536u) % 32768u;
+}
+
+Generator &generator()
+{
+    static Generator theGenerator;
+    return theGenerator;
+}
+
+std::int16_t operandZLosu(unsigned r)
+{
+    return static_cast<std::int16_t>((r * 8u) / Generator::maxDraw);
+}
+
+void losuj(Store &s, Generator &g)
+{
+    s.modra_cislo = operandZLosu(g.next());
+    s.cervena_cislo = operandZLosu(g.next());
+    s.modra_cifry = rozloz(s.modra_cislo);
+    s.cervena_cifry = rozloz(s.cervena_cislo);
+}
+
+void losuj()
+{
+    losuj(store(), generator());
+}
+
+} // namespace registers

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "registers/digits.h"
+
+#include <cstdint>
+#include <ostream>
+
+namespace registers {
+
+// Readable digit triples in test failures.
+inline void PrintTo(const Cifry &c, std::ostream *os)
+{
+    *os << '(' << c.d2 << ", " << c.d1 << ", " << c.d0 << ')';
+}
+
+} // namespace registers
+
+inline registers::Cifry cifry(int d2, int d1, int d0)
+{
+    return registers::Cifry{static_cast<std::int16_t>(d2), static_cast<std::int16_t>(d1),
+                            static_cast<std::int16_t>(d0)};
+}

@@ -1,0 +1,67 @@
+# Sourced by the end-to-end tests: a private X server with a window manager,
+# torn down on exit, and small helpers to wait for windows.
+
+XVFB_PID=; WM_PID=; APP_PID=
+
+x_cleanup() {
+    for pid in $APP_PID $WM_PID $XVFB_PID; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+trap x_cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+x_start() {
+    fifo=$(mktemp -u); mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    read -r num <"$fifo"; rm -f "$fifo"
+    export DISPLAY=":$num"
+    unset WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=xcb
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+        sleep 0.05
+    done
+    # openbox drops map requests for a moment after announcing itself.
+    sleep 1
+}
+
+# Prints the id of a visible top-level window whose title is exactly $1,
+# waiting up to 10 s.
+wait_window() {
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Waits until no visible window is titled exactly $1.
+wait_gone() {
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+client_size() {
+    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+# Waits up to 10 s for the program to end; sets EXIT_CODE (143 if it had to
+# be killed).
+wait_exit() {
+    ( sleep 10; kill "$APP_PID" ) >/dev/null 2>&1 &
+    watchdog=$!
+    wait "$APP_PID"
+    EXIT_CODE=$?
+    APP_PID=
+    kill "$watchdog" 2>/dev/null || true
+}
