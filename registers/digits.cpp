@@ -4,7 +4,7 @@ namespace registers {
 
 std::int16_t wrap16(long long v)
 {
-    const auto low = static_cast<std::int32_t>(static_cast<unsigned long long>(v) & 0xFFFFu);
+    const auto low = static_cast<std::int32_t>(static_cast<unsigned long long>(v) & 0xFFFFU);
     return static_cast<std::int16_t>(low >= 0x8000 ? low - 0x10000 : low);
 }
 

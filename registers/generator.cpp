@@ -4,8 +4,8 @@ namespace registers {
 
 unsigned Generator::next()
 {
-    m_state = m_state * 1103515245u + 12345u;
-    return (m_state / 65536u) % 32768u;
+    m_state = m_state * 1103515245U + 12345U;
+    return (m_state / 65536U) % 32768U;
 }
 
 Generator &generator()
@@ -16,7 +16,7 @@ Generator &generator()
 
 std::int16_t operandZLosu(unsigned r)
 {
-    return static_cast<std::int16_t>((r * 8u) / Generator::maxDraw);
+    return static_cast<std::int16_t>((r * 8U) / Generator::maxDraw);
 }
 
 void losuj(Store &s, Generator &g)

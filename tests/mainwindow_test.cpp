@@ -70,7 +70,9 @@ void MainWindowTest::labels_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QPoint>("topLeft");
     QTest::addColumn<QColor>("color");
-    const QColor blue(0, 0, 255), red(255, 0, 0), yellow(255, 255, 0);
+    const QColor blue(0, 0, 255);
+    const QColor red(255, 0, 0);
+    const QColor yellow(255, 255, 0);
     QTest::newRow("modra") << "modra" << QPoint(48, 20) << blue;
     QTest::newRow("modra_1") << "modra_1" << QPoint(160, 20) << blue;
     QTest::newRow("modra_2") << "modra_2" << QPoint(216, 20) << blue;

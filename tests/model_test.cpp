@@ -63,9 +63,9 @@ struct Model {
 
     int draw()
     {
-        lcg = lcg * 1103515245u + 12345u;
-        const unsigned r = (lcg / 65536u) % 32768u;
-        return static_cast<int>(r * 8u / 32767u);
+        lcg = lcg * 1103515245U + 12345U;
+        const unsigned r = (lcg / 65536U) % 32768U;
+        return static_cast<int>(r * 8U / 32767U);
     }
     void generate()
     {
@@ -252,6 +252,11 @@ void play(const Action &a, Model &m)
     }
 }
 
+QString yesNo(bool b)
+{
+    return b ? QStringLiteral("1") : QStringLiteral("0");
+}
+
 } // namespace
 
 class ModelTest : public QObject
@@ -280,8 +285,8 @@ void ModelTest::randomSequence()
             QString msg = QStringLiteral("seed %1, step %2 (%3)\n  shown : %4 dialog=%5 RB1=%6 RB2=%7\n"
                                          "  model : %8 dialog=%9 RB1=%10 RB2=%11\n  before:")
                               .arg(g_seed).arg(step).arg(what, got.join(' '))
-                              .arg(Form2->isVisible()).arg(Form2->RB1->isChecked()).arg(Form2->RB2->isChecked())
-                              .arg(want.join(' ')).arg(m.dialogVisible).arg(m.rb1).arg(m.rb2);
+                              .arg(yesNo(Form2->isVisible()), yesNo(Form2->RB1->isChecked()), yesNo(Form2->RB2->isChecked()))
+                              .arg(want.join(' '), yesNo(m.dialogVisible), yesNo(m.rb1), yesNo(m.rb2));
             for (const QString &r : recent)
                 msg += QStringLiteral(" | ") + r;
             QFAIL(qPrintable(msg));

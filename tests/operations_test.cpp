@@ -86,9 +86,9 @@ TEST(Operations, EveryPairOfDrawnOperands)
         for (int r = 0; r <= 8; ++r) {
             struct Expect { Op op; int y; int bits; bool digitsAreBits; };
             const Expect expects[] = {
-                {registers::disjunkce, (b || r) ? 1 : 0, b | r, true},
+                {registers::disjunkce, (b != 0 || r != 0) ? 1 : 0, b | r, true},
                 {registers::nerovnost, (b != r) ? 1 : 0, b ^ r, true},
-                {registers::konjunkce, (b && r) ? 1 : 0, b & r, true},
+                {registers::konjunkce, (b != 0 && r != 0) ? 1 : 0, b & r, true},
                 {registers::vetsi, b > r ? 1 : 0, 0, false},
                 {registers::mensi, b < r ? 1 : 0, 0, false},
             };

@@ -63,7 +63,7 @@ TEST(Losuj, EveryDraw)
         EXPECT_EQ(count[v], 4096) << v;
     EXPECT_EQ(count[7], 4095);
     EXPECT_EQ(count[8], 1);
-    EXPECT_EQ(count.size(), 9u);
+    EXPECT_EQ(count.size(), 9U);
     EXPECT_EQ(registers::operandZLosu(32767), 8);
     EXPECT_EQ(registers::operandZLosu(32766), 7);
     EXPECT_EQ(registers::operandZLosu(0), 0);
@@ -76,7 +76,7 @@ TEST(Losuj, GeneratorStaysInFifteenBits)
 {
     registers::Generator g;
     for (int i = 0; i < 200000; ++i)
-        ASSERT_LE(g.next(), 32767u);
+        ASSERT_LE(g.next(), 32767U);
 }
 
 // The C standard's example generator from state 1 draws 16838, 5758, 10113,

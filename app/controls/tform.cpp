@@ -57,7 +57,7 @@ void TForm::Loaded()
 void TForm::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if (event->modifiers() & ~Qt::KeypadModifier) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -85,5 +85,5 @@ void TForm::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
     if (Application && Application->MainForm() == this)
-        Application->quit();
+        QCoreApplication::quit();
 }
