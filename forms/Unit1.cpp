@@ -6,12 +6,25 @@
 #include "registers/operations.h"
 #include "registers/store.h"
 
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+namespace {
+#include "forms/bitovka.xpm"
+}
+
 TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(QWidget *parent)
     : TForm(parent)
 {
     setupUi(this);
+    // The main window's icon is the application's too; the dialog takes it
+    // from there.
+    const QIcon icon{QPixmap(bitovka_xpm)};
+    setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
 }
 
 void TForm1::zac()

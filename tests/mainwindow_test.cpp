@@ -9,6 +9,7 @@
 #include "registers/store.h"
 
 #include <QFontInfo>
+#include <QtMath>
 #include <QTest>
 
 class MainWindowTest : public QObject
@@ -40,6 +41,7 @@ private slots:
     void longResultFitsItsRoom();
     void shortResultKeepsTheSpecifiedFont();
     void rightShiftOfNegativeEndsAtMinusOne();
+    void noCaptionIsClipped();
 };
 
 void MainWindowTest::startupShowsTheFirstDraw()
@@ -318,14 +320,15 @@ void MainWindowTest::longResultFitsItsRoom()
     for (int i = 0; i < 13; ++i)
         fixture::click("Button4");
     QCOMPARE(fixture::yellow(), QStringList({"-32768", "-8192", "0", "0"}));
-    // Each label stays within its room: the decimal one inside its frame,
-    // a digit short of the next digit, the last digit inside its frame.
+    // Each label stays within its room: the decimal one inside its frame's
+    // border, a digit short of the next digit, the last digit inside its
+    // frame's border.
     const struct { TLabel *label; int limit; } rooms[] = {
-        {Form1->zluta, 105}, {Form1->zluta_1, 216}, {Form1->zluta_2, 272}, {Form1->zluta_3, 337}};
+        {Form1->zluta, 104}, {Form1->zluta_1, 216}, {Form1->zluta_2, 272}, {Form1->zluta_3, 336}};
     for (const auto &r : rooms) {
         QVERIFY2(r.label->geometry().right() < r.limit, qPrintable(r.label->objectName()));
         const QFont drawn = r.label->drawnFont();
-        QVERIFY(QFontMetrics(drawn).horizontalAdvance(r.label->Caption()) <= r.limit - r.label->x());
+        QVERIFY(QFontMetricsF(drawn).horizontalAdvance(r.label->Caption()) <= r.limit - r.label->x());
     }
     // The long ones are drawn smaller, but no smaller than needed.
     for (TLabel *l : {Form1->zluta, Form1->zluta_1}) {
@@ -333,7 +336,7 @@ void MainWindowTest::longResultFitsItsRoom()
         QVERIFY(drawn.pixelSize() < 43);
         QFont bigger = drawn;
         bigger.setPixelSize(drawn.pixelSize() + 1);
-        QVERIFY(QFontMetrics(bigger).horizontalAdvance(l->Caption()) > l->rightLimit() - l->x());
+        QVERIFY(QFontMetricsF(bigger).horizontalAdvance(l->Caption()) > l->rightLimit() - l->x());
         QCOMPARE(drawn.family(), l->font().family());
         QVERIFY(drawn.bold());
     }
@@ -348,7 +351,7 @@ void MainWindowTest::shortResultKeepsTheSpecifiedFont()
     QCOMPARE(fixture::yellow(), QStringList({"3", "0", "1", "1"}));
     for (TLabel *l : {Form1->zluta, Form1->zluta_1, Form1->zluta_2, Form1->zluta_3}) {
         QCOMPARE(l->drawnFont(), l->font());
-        QCOMPARE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->Caption()));
+        QCOMPARE(l->width(), qCeil(QFontMetricsF(l->font()).horizontalAdvance(l->Caption())));
     }
     // A negative value that still fits the decimal frame is drawn as is.
     fixture::setOperands(-2, 0);
@@ -371,6 +374,26 @@ void MainWindowTest::rightShiftOfNegativeEndsAtMinusOne()
     QCOMPARE(seen.at(14), QStringLiteral("-1"));
     QCOMPARE(fixture::yellow(), QStringList({"-1", "0", "0", "-1"}));
     QCOMPARE(fixture::captions().at(0), QStringLiteral("4"));
+}
+
+// Every caption a value label can get is drawn whole inside the label, also
+// when the window is scaled (this test runs at scale factors 1 and 2).
+void MainWindowTest::noCaptionIsClipped()
+{
+    const QStringList captions = {"0", "1", "8", "-1", "-9", "10", "-12", "2560", "-8192", "-24576", "-32768", "32767"};
+    const QList<TLabel *> labels = Form1->findChildren<TLabel *>();
+    QCOMPARE(labels.size(), 12);
+    for (TLabel *l : labels) {
+        const QString before = l->Caption();
+        for (const QString &c : captions) {
+            l->setCaption(c);
+            const qreal drawn = QFontMetricsF(l->drawnFont()).horizontalAdvance(c);
+            QVERIFY2(drawn <= l->width(), qPrintable(QStringLiteral("%1 \"%2\": %3 > %4")
+                                                      .arg(l->objectName(), c).arg(drawn).arg(l->width())));
+            QVERIFY(l->geometry().right() < l->rightLimit());
+        }
+        l->setCaption(before);
+    }
 }
 
 int main(int argc, char *argv[])

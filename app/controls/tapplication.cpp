@@ -4,7 +4,10 @@
 #include "controls/fontprops.h"
 #include "controls/tform.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 TApplication *Application = nullptr;
 
@@ -63,8 +66,22 @@ void TApplication::Run()
     exec();
 }
 
+void TApplication::loadQtTranslations()
+{
+    if (m_qtTranslationsLoaded)
+        return;
+    m_qtTranslationsLoaded = true;
+    auto *translator = new QTranslator(this);
+    if (translator->load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(translator);
+    else
+        delete translator;
+}
+
 void TApplication::ShowException(const Exception &e)
 {
+    loadQtTranslations();
     if (m_hook) {
         m_hook(e);
         return;

@@ -49,6 +49,10 @@ public:
     using ExceptionHook = std::function<void(const Exception &)>;
     void setExceptionHook(ExceptionHook hook) { m_hook = std::move(hook); }
 
+    // Loads Qt's own strings (message box buttons and the like) in the
+    // program's language, Czech; done once, when first needed.
+    void loadQtTranslations();
+
     // Shows the exception currently being handled (call only in a catch
     // block): its message if it is an Exception, an empty message otherwise.
     void HandleException();
@@ -71,6 +75,7 @@ private:
     };
     std::vector<Owned> m_forms;
     ExceptionHook m_hook;
+    bool m_qtTranslationsLoaded = false;
 };
 
 // The one application object, set while it exists.

@@ -2,10 +2,12 @@
 
 #include "controls/fontprops.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 TLabel::TLabel(QWidget *parent)
     : QLabel(parent)
@@ -34,9 +36,20 @@ void TLabel::setFontColor(const QColor &color)
     applyFontColor(this, color);
 }
 
+namespace {
+
+// Exact advance, rounded up: on a scaled screen the rounded integer advance
+// can fall short of the drawn text by a fraction of a pixel.
+int advance(const QFont &f, const QString &text)
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(f).horizontalAdvance(text)));
+}
+
+} // namespace
+
 int TLabel::naturalWidth() const
 {
-    return fontMetrics().horizontalAdvance(text());
+    return advance(font(), text());
 }
 
 int TLabel::room() const
@@ -46,7 +59,14 @@ int TLabel::room() const
 
 void TLabel::setCaption(const QString &caption)
 {
+    const bool changed = caption != text();
     setText(caption);
+    if (changed) {
+        // The caption is the label's accessible name: tell assistive
+        // technology the value it reads has changed.
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     const int natural = std::max(naturalWidth(), 1);
     const int limit = room();
     resize(limit > 0 ? std::min(natural, limit) : natural, height());
@@ -61,7 +81,7 @@ QFont TLabel::drawnFont() const
     const QString caption = text();
     for (int px = f.pixelSize() - 1; px > 1; --px) {
         f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(caption) <= limit)
+        if (advance(f, caption) <= limit)
             return f;
     }
     f.setPixelSize(1);

@@ -1,0 +1,144 @@
+#include "formsfixture.h"
+
+#include "controls/exception.h"
+#include "controls/tapplication.h"
+#include "forms/Unit1.h"
+#include "forms/Unit2.h"
+
+#include <QAccessible>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QString accessible(QObject *o, QAccessible::Text t)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(o);
+    return iface ? iface->text(t) : QStringLiteral("<none>");
+}
+
+} // namespace
+
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { fixture::startForms(); }
+
+    void iconIsThirtyTwoSquareInSixteenColours();
+    void iconIsTheInstalledOne();
+    void buttonsAreFoundByTheirCaptions();
+    void valueLabelsReadTheirValueAndSayWhatTheyShow();
+    void everyButtonExplainsItself();
+    void qtSpeaksCzechOnceAFailureIsShown();
+};
+
+void DesktopTest::iconIsThirtyTwoSquareInSixteenColours()
+{
+    const QIcon icon = Form1->windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), QList<QSize>({QSize(32, 32)}));
+    const QImage img = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(img.size(), QSize(32, 32));
+    QSet<QRgb> colours;
+    int black = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb p = img.pixel(x, y);
+            colours.insert(p);
+            if (x == 0 || y == 0 || x == 31 || y == 31)
+                QVERIFY2(qAlpha(p) == 0, qPrintable(QStringLiteral("border pixel %1,%2").arg(x).arg(y)));
+            if (qAlpha(p) == 255 && qRed(p) == 0 && qGreen(p) == 0 && qBlue(p) == 0)
+                ++black;
+            else
+                QCOMPARE(qAlpha(p), 0);
+        }
+    }
+    QVERIFY(colours.size() <= 16);
+    // Six digits of thin strokes: neither empty nor filled.
+    QVERIFY(black > 6 * 12);
+    QVERIFY(black < 32 * 32 / 4);
+    // The application's icon, which the dialog shows too.
+    QCOMPARE(QApplication::windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), img);
+    QCOMPARE(Form2->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), img);
+}
+
+void DesktopTest::iconIsTheInstalledOne()
+{
+    const QImage installed(QStringLiteral(BITOVKA_SOURCE_DIR "/data/icons/cz.bitovka.Bitovka.png"));
+    QCOMPARE(installed.size(), QSize(32, 32));
+    const QImage carried = Form1->windowIcon().pixmap(32, 32).toImage();
+    QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32), carried.convertToFormat(QImage::Format_ARGB32));
+}
+
+void DesktopTest::buttonsAreFoundByTheirCaptions()
+{
+    const QStringList main = {"Generuj", "Disjunkce", "Nerovnost", "<<", ">>",
+                              "Konjunkce", "Komplement", "Větší", "Menší"};
+    for (int i = 1; i <= 9; ++i) {
+        auto *b = Form1->findChild<QAbstractButton *>(QStringLiteral("Button%1").arg(i));
+        QCOMPARE(accessible(b, QAccessible::Name), main.at(i - 1));
+    }
+    QCOMPARE(accessible(Form2->Button1, QAccessible::Name), QStringLiteral("Proveď"));
+    QCOMPARE(accessible(Form2->Button2, QAccessible::Name), QStringLiteral("Zavři"));
+    QCOMPARE(accessible(Form2->RB1, QAccessible::Name), QStringLiteral("Modrá"));
+    QCOMPARE(accessible(Form2->RB2, QAccessible::Name), QStringLiteral("Červená"));
+}
+
+void DesktopTest::valueLabelsReadTheirValueAndSayWhatTheyShow()
+{
+    fixture::setOperands(5, 8);
+    const struct {
+        TLabel *label;
+        const char *value;
+        const char *description;
+    } cases[] = {
+        {Form1->modra, "5", "modrý operand, desítkově"},
+        {Form1->modra_1, "1", "modrý operand, cifra d2"},
+        {Form1->modra_2, "0", "modrý operand, cifra d1"},
+        {Form1->modra_3, "1", "modrý operand, cifra d0"},
+        {Form1->cervena, "8", "červený operand, desítkově"},
+        {Form1->cervena_1, "2", "červený operand, cifra d2"},
+        {Form1->cervena_2, "0", "červený operand, cifra d1"},
+        {Form1->cervena_3, "0", "červený operand, cifra d0"},
+        {Form1->zluta, nullptr, "žlutý výsledek, desítkově"},
+        {Form1->zluta_1, nullptr, "žlutý výsledek, cifra d2"},
+        {Form1->zluta_2, nullptr, "žlutý výsledek, cifra d1"},
+        {Form1->zluta_3, nullptr, "žlutý výsledek, cifra d0"},
+    };
+    for (const auto &c : cases) {
+        const QString value = c.value ? QString::fromUtf8(c.value) : c.label->Caption();
+        QCOMPARE(accessible(c.label, QAccessible::Name), value);
+        QCOMPARE(accessible(c.label, QAccessible::Description), QString::fromUtf8(c.description));
+    }
+}
+
+void DesktopTest::everyButtonExplainsItself()
+{
+    for (QAbstractButton *b : Form1->findChildren<QAbstractButton *>() + Form2->findChildren<QAbstractButton *>())
+        QVERIFY2(b->toolTip().size() > 20, qPrintable(b->objectName()));
+    // The combinations' double meaning, where the learner points.
+    for (QAbstractButton *b : {static_cast<QAbstractButton *>(Form1->Button2), static_cast<QAbstractButton *>(Form1->Button3),
+                               static_cast<QAbstractButton *>(Form1->Button6)}) {
+        QVERIFY(b->toolTip().contains(QStringLiteral("Žluté číslo")));
+        QVERIFY(b->toolTip().contains(QStringLiteral("Žluté cifry")));
+    }
+}
+
+void DesktopTest::qtSpeaksCzechOnceAFailureIsShown()
+{
+    Application->ShowException(Exception(QStringLiteral("pokus")));
+    QCOMPARE(fixture::takeShownFailures(), QStringList({"pokus"}));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Zrušit"));
+}
+
+int main(int argc, char *argv[])
+{
+    TApplication app(argc, argv);
+    DesktopTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "desktop_test.moc"
