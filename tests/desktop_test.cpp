@@ -75,11 +75,11 @@ void DesktopTest::iconIsTheInstalledOne()
 
 void DesktopTest::buttonsAreFoundByTheirCaptions()
 {
-    const QStringList main = {"Generuj", "Disjunkce", "Nerovnost", "<<", ">>",
+    const QStringList captions = {"Generuj", "Disjunkce", "Nerovnost", "<<", ">>",
                               "Konjunkce", "Komplement", "Větší", "Menší"};
     for (int i = 1; i <= 9; ++i) {
         auto *b = Form1->findChild<QAbstractButton *>(QStringLiteral("Button%1").arg(i));
-        QCOMPARE(accessible(b, QAccessible::Name), main.at(i - 1));
+        QCOMPARE(accessible(b, QAccessible::Name), captions.at(i - 1));
     }
     QCOMPARE(accessible(Form2->Button1, QAccessible::Name), QStringLiteral("Proveď"));
     QCOMPARE(accessible(Form2->Button2, QAccessible::Name), QStringLiteral("Zavři"));

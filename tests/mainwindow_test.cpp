@@ -381,9 +381,9 @@ void MainWindowTest::rightShiftOfNegativeEndsAtMinusOne()
 void MainWindowTest::noCaptionIsClipped()
 {
     const QStringList captions = {"0", "1", "8", "-1", "-9", "10", "-12", "2560", "-8192", "-24576", "-32768", "32767"};
-    const QList<TLabel *> labels = Form1->findChildren<TLabel *>();
-    QCOMPARE(labels.size(), 12);
-    for (TLabel *l : labels) {
+    const QList<TLabel *> all = Form1->findChildren<TLabel *>();
+    QCOMPARE(all.size(), 12);
+    for (TLabel *l : all) {
         const QString before = l->Caption();
         for (const QString &c : captions) {
             l->setCaption(c);
