@@ -2,14 +2,21 @@
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 
+#include "controls/startupprobe.h"
+
 int main(int argc, char *argv[])
 {
+    startupProbe("main");
     TApplication app(argc, argv);
+    startupProbe("application object");
     return app.RunProtected([] {
         Application->Initialize();
         Application->setTitle(QStringLiteral("Bitovka"));
+        startupProbe("initialised");
         Application->CreateForm(Form1);
+        startupProbe("main window created");
         Application->CreateForm(Form2);
+        startupProbe("dialog created");
         Application->Run();
     });
 }

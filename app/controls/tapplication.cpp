@@ -2,6 +2,7 @@
 
 #include "controls/exception.h"
 #include "controls/fontprops.h"
+#include "controls/startupprobe.h"
 #include "controls/tform.h"
 
 #include <QLibraryInfo>
@@ -63,6 +64,7 @@ void TApplication::Run()
 {
     if (m_mainForm)
         m_mainForm->Show();
+    startupProbe("main window shown, event loop starts");
     exec();
 }
 
@@ -119,6 +121,13 @@ int TApplication::RunProtected(const std::function<void()> &steps)
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {
+#ifdef BITOVKA_STARTUP_PROBES
+    static bool painted = false;
+    if (!painted && event->type() == QEvent::Paint && receiver == m_mainForm) {
+        painted = true;
+        startupProbe("main window's first paint");
+    }
+#endif
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {

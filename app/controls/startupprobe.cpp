@@ -1,0 +1,15 @@
+#include "controls/startupprobe.h"
+
+#ifdef BITOVKA_STARTUP_PROBES
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+void startupProbe(const char *what)
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    std::fprintf(stderr, "startup %7.2f ms  %s\n", static_cast<double>(clock.nsecsElapsed()) / 1e6, what);
+}
+#endif
