@@ -2,19 +2,31 @@
 
 #include "controls/exception.h"
 #include "controls/fontprops.h"
+#include "controls/fontwarmup.h"
 #include "controls/startupprobe.h"
 #include "controls/tform.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QWindow>
 #include <QTranslator>
 
 TApplication *Application = nullptr;
 
-TApplication::TApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
+// Runs before the QApplication base is built: the fonts load meanwhile.
+int &TApplication::warmUpFonts(int &argc)
 {
+    FontWarmup::start();
+    return argc;
+}
+
+TApplication::TApplication(int &argc, char **argv)
+    : QApplication(warmUpFonts(argc), argv)
+{
+    startupProbe("display connected");
+    FontWarmup::wait();
+    startupProbe("font configuration loaded");
     Application = this;
     // Only the main window's closing ends the program; the dialog may still
     // be open then, and hiding the dialog must never end it.
@@ -122,10 +134,13 @@ int TApplication::RunProtected(const std::function<void()> &steps)
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {
 #ifdef BITOVKA_STARTUP_PROBES
-    static bool painted = false;
-    if (!painted && event->type() == QEvent::Paint && receiver == m_mainForm) {
-        painted = true;
-        startupProbe("main window's first paint");
+    static bool exposed = false;
+    if (!exposed && event->type() == QEvent::Expose && m_mainForm && receiver == m_mainForm->windowHandle()) {
+        exposed = true;
+        startupProbe("main window exposed");
+        const bool result = QApplication::notify(receiver, event);
+        startupProbe("main window painted and flushed");
+        return result;
     }
 #endif
     try {

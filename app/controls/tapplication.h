@@ -64,6 +64,7 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 
 private:
+    static int &warmUpFonts(int &argc);
     void adopt(std::unique_ptr<TForm> form, std::function<void()> forget);
     void created(TForm *form);
 
