@@ -3,7 +3,6 @@
 # session bus.
 set -u
 . "$(dirname "$0")/xsession.sh"
-BITOVKA=$1
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 x_start
@@ -16,11 +15,8 @@ rm -f "$busfile"
 trap 'kill $DBUS_PID 2>/dev/null; x_cleanup' EXIT
 
 # A screen reader would switch accessibility on; here the program is told directly.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$BITOVKA" &
-APP_PID=$!
-wait_window Bitovka >/dev/null || fail "no window titled Bitovka"
+start_bitovka "$1" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/bin/python3 "$HERE/accessibility_test.py" || exit 1
-main=$(wait_window Bitovka)
-wmctrl -i -c "$main"
+wmctrl -i -c "$MAIN"
 wait_exit
 [ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"

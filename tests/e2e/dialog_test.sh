@@ -4,12 +4,10 @@
 # the program with code 0, leaving no window behind.
 set -u
 . "$(dirname "$0")/xsession.sh"
-BITOVKA=$1
 
 x_start
-"$BITOVKA" &
-APP_PID=$!
-main=$(wait_window Bitovka) || fail "no window titled Bitovka"
+start_bitovka "$1"
+main=$MAIN
 
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+o
 dialog=$(wait_window Komplement) || fail "Alt+O did not open the dialog"

@@ -3,12 +3,10 @@
 # resizable or maximisable, and closing it ends the program with code 0.
 set -u
 . "$(dirname "$0")/xsession.sh"
-BITOVKA=$1
 
 x_start
-"$BITOVKA" &
-APP_PID=$!
-w=$(wait_window Bitovka) || fail "no window titled Bitovka"
+start_bitovka "$1"
+w=$MAIN
 sleep 0.3
 
 [ "$(client_size "$w")" = 360x358 ] || fail "client size $(client_size "$w")"

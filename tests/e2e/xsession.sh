@@ -31,6 +31,15 @@ x_start() {
     sleep 1
 }
 
+# Starts the program (its path, then any environment as NAME=value) and sets
+# MAIN to its main window's id once that is visible.
+start_bitovka() {
+    bin=$1; shift
+    env "$@" "$bin" &
+    APP_PID=$!
+    MAIN=$(wait_window Bitovka) || fail "no window titled Bitovka"
+}
+
 # Prints the id of a visible top-level window whose title is exactly $1,
 # waiting up to 10 s.
 wait_window() {
