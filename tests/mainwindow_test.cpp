@@ -49,6 +49,10 @@ void MainWindowTest::startupShowsTheFirstDraw()
     // The fixed generator's first draws are 16838 and 5758: blue 4, red 1.
     QCOMPARE(fixture::captions(),
              QStringList({"4", "1", "0", "0", "1", "0", "0", "1", "0", "0", "0", "0"}));
+    // Drawn whole: each one-digit label is as wide as the layout's 24 pixels,
+    // the yellow ones, which start-up does not touch, included.
+    for (TLabel *l : Form1->findChildren<TLabel *>())
+        QVERIFY2(l->width() == 24, qPrintable(QStringLiteral("%1 is %2 wide").arg(l->objectName()).arg(l->width())));
 }
 
 void MainWindowTest::windowProperties()

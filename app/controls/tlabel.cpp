@@ -47,11 +47,6 @@ int advance(const QFont &f, const QString &text)
 
 } // namespace
 
-int TLabel::naturalWidth() const
-{
-    return advance(font(), text());
-}
-
 int TLabel::room() const
 {
     return m_rightLimit > x() ? m_rightLimit - x() : 0;
@@ -67,34 +62,53 @@ void TLabel::setCaption(const QString &caption)
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-    const int natural = std::max(naturalWidth(), 1);
-    const int limit = room();
-    resize(limit > 0 ? std::min(natural, limit) : natural, height());
+    fit();
 }
 
-QFont TLabel::drawnFont() const
+// Sizes the label to its caption and, where the caption is longer than its
+// room, finds the largest pixel size at which it fits.
+void TLabel::fit()
 {
-    const int limit = room();
-    QFont f = font();
-    if (limit <= 0 || naturalWidth() <= limit)
-        return f;
     const QString caption = text();
-    for (int px = f.pixelSize() - 1; px > 1; --px) {
+    const QFont own = font();
+    const int natural = std::max(advance(own, caption), 1);
+    const int limit = room();
+    resize(limit > 0 ? std::min(natural, limit) : natural, height());
+    m_fitted = limit > 0 && natural > limit && own.pixelSize() > 1;
+    if (!m_fitted)
+        return;
+    // Text width grows about in proportion to the size: start there and
+    // correct by single pixels for hinting.
+    QFont f = own;
+    const auto fits = [&](int px) {
         f.setPixelSize(px);
-        if (advance(f, caption) <= limit)
-            return f;
-    }
-    f.setPixelSize(1);
-    return f;
+        return advance(f, caption) <= limit;
+    };
+    int px = std::clamp(own.pixelSize() * limit / natural, 1, own.pixelSize() - 1);
+    while (px > 1 && !fits(px))
+        --px;
+    while (px + 1 < own.pixelSize() && fits(px + 1))
+        ++px;
+    m_fittedFont = own;
+    m_fittedFont.setPixelSize(px);
+}
+
+void TLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    // While the layout builds the label it has no caption yet, and keeps the
+    // layout's size.
+    if (event->type() == QEvent::FontChange && !text().isEmpty())
+        fit();
 }
 
 void TLabel::paintEvent(QPaintEvent *event)
 {
-    const QFont f = drawnFont();
-    if (f == font()) {
+    if (!m_fitted) {
         QLabel::paintEvent(event);
         return;
     }
+    const QFont &f = m_fittedFont;
     // The caption at full size would sit at the top with its centre at half
     // a line; the smaller one is moved down to keep that centre.
     const int fullLine = fontMetrics().height();

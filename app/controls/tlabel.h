@@ -29,14 +29,17 @@ public:
 
     // The font the caption is drawn in: the label's own, or a smaller one
     // when the caption does not fit its room.
-    QFont drawnFont() const;
+    QFont drawnFont() const { return m_fitted ? m_fittedFont : font(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
-    int naturalWidth() const;
     int room() const;
+    void fit();
 
     int m_rightLimit = 0;
+    bool m_fitted = false;  // the caption is drawn in m_fittedFont
+    QFont m_fittedFont;
 };
