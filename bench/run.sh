@@ -86,6 +86,8 @@ cat "$OUT/peers.txt"
 xcalc=$(awk '$1=="xcalc"{print $4}' "$OUT/peers.txt")
 ours=$(awk '$1=="bitovka"{print $4}' "$OUT/peers.txt")
 awk -v a="$ours" -v b="$xcalc" 'BEGIN{ if (a+0 > 0 && b+0 > 0) printf "bitovka / xcalc = %.2f\n", a/b }'
+awk -F'\t' '$2=="bitovka" && $5 ~ /^[0-9]+$/ {print $5}' "$OUT/peers/raw.tsv" | sort -n |
+    awk '{a[NR]=$1} END{if(NR) printf "bitovka rss_kb median %s min %s max %s\n", (NR%2?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2), a[1], a[NR]}'
 echo "## click on <<, >> -> yellow row repainted"
 cat "$OUT/clicks.txt"
 echo "## cold start (empty font cache), $ROUNDS runs"
