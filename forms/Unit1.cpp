@@ -20,11 +20,8 @@ TForm1::TForm1(QWidget *parent)
     : TForm(parent)
 {
     setupUi(this);
-    // The main window's icon is the application's too; the dialog takes it
-    // from there.
-    const QIcon icon{QPixmap(bitovka_xpm)};
-    setWindowIcon(icon);
-    QApplication::setWindowIcon(icon);
+    // The application's icon, which both windows show.
+    QApplication::setWindowIcon(QIcon(QPixmap(bitovka_xpm)));
 }
 
 void TForm1::zac()

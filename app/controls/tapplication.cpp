@@ -9,8 +9,11 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
-#include <QWindow>
 #include <QTranslator>
+
+#ifdef BITOVKA_STARTUP_PROBES
+#include <QWindow>
+#endif
 
 TApplication *Application = nullptr;
 

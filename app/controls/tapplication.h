@@ -49,10 +49,6 @@ public:
     using ExceptionHook = std::function<void(const Exception &)>;
     void setExceptionHook(ExceptionHook hook) { m_hook = std::move(hook); }
 
-    // Loads Qt's own strings (message box buttons and the like) in the
-    // program's language, Czech; done once, when first needed.
-    void loadQtTranslations();
-
     // Shows the exception currently being handled (call only in a catch
     // block): its message if it is an Exception, an empty message otherwise.
     void HandleException();
@@ -65,6 +61,9 @@ public:
 
 private:
     static int &warmUpFonts(int &argc);
+    // Loads Qt's own strings (message box buttons and the like) in the
+    // program's language, Czech; done once, when a failure is first shown.
+    void loadQtTranslations();
     void adopt(std::unique_ptr<TForm> form, std::function<void()> forget);
     void created(TForm *form);
 

@@ -47,6 +47,13 @@ int advance(const QFont &f, const QString &text)
 
 } // namespace
 
+void TLabel::setRightLimit(int x)
+{
+    m_rightLimit = x;
+    if (!text().isEmpty())
+        fit();
+}
+
 int TLabel::room() const
 {
     return m_rightLimit > x() ? m_rightLimit - x() : 0;

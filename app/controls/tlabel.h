@@ -25,7 +25,7 @@ public:
     QColor fontColor() const;
     void setFontColor(const QColor &color);
     int rightLimit() const { return m_rightLimit; }
-    void setRightLimit(int x) { m_rightLimit = x; }
+    void setRightLimit(int x);
 
     // The font the caption is drawn in: the label's own, or a smaller one
     // when the caption does not fit its room.
