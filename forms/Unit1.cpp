@@ -41,57 +41,65 @@ void TForm1::generuj()
     cervena_1->setCaption(IntToStr(s.cervena_cifry.d2));
     cervena_2->setCaption(IntToStr(s.cervena_cifry.d1));
     cervena_3->setCaption(IntToStr(s.cervena_cifry.d0));
+    hotovo(registers::Operace::Generuj);
 }
 
-void TForm1::ukazZlutou()
+// Runs after every command has set its captions.
+void TForm1::hotovo(registers::Operace operace)
+{
+    static_cast<void>(operace);
+}
+
+void TForm1::ukazZlutou(registers::Operace operace)
 {
     const auto &s = registers::store();
     zluta->setCaption(IntToStr(s.zluta_cislo));
     zluta_1->setCaption(IntToStr(s.zluta_cifry.d2));
     zluta_2->setCaption(IntToStr(s.zluta_cifry.d1));
     zluta_3->setCaption(IntToStr(s.zluta_cifry.d0));
+    hotovo(operace);
 }
 
 void TForm1::dis()
 {
     registers::disjunkce(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Disjunkce);
 }
 
 void TForm1::nerov()
 {
     registers::nerovnost(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Nerovnost);
 }
 
 void TForm1::konj()
 {
     registers::konjunkce(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Konjunkce);
 }
 
 void TForm1::vetsi()
 {
     registers::vetsi(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Vetsi);
 }
 
 void TForm1::mensi()
 {
     registers::mensi(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Mensi);
 }
 
 void TForm1::vlevo()
 {
     registers::vlevo(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Vlevo);
 }
 
 void TForm1::vpravo()
 {
     registers::vpravo(registers::store());
-    ukazZlutou();
+    ukazZlutou(registers::Operace::Vpravo);
 }
 
 void TForm1::komplement()
@@ -104,10 +112,10 @@ void TForm1::komplement()
     s.cervena_cislo = registers::wrap16(StrToInt(cervena->Caption()));
     if (Form2->RB1->isChecked()) {
         registers::komplementModre(s);
-        ukazZlutou();
+        ukazZlutou(registers::Operace::KomplementModre);
     }
     if (Form2->RB2->isChecked()) {
         registers::komplementCervene(s);
-        ukazZlutou();
+        ukazZlutou(registers::Operace::KomplementCervene);
     }
 }

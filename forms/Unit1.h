@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/tform.h"
+#include "registers/operace.h"
 #include "ui_Unit1.h"
 
 // The main window: the blue and red operands and the yellow result, each in
@@ -25,7 +26,8 @@ public slots:
     void komplement();
 
 private:
-    void ukazZlutou();
+    void ukazZlutou(registers::Operace operace);
+    void hotovo(registers::Operace operace);
 };
 
 extern TForm1 *Form1;

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace registers {
+
+// The command that last changed the store, as the window's buttons name them.
+enum class Operace {
+    Zadna,  // nothing computed yet
+    Generuj,
+    Disjunkce,
+    Nerovnost,
+    Konjunkce,
+    Vetsi,
+    Mensi,
+    Vlevo,
+    Vpravo,
+    KomplementModre,
+    KomplementCervene,
+};
+
+} // namespace registers
