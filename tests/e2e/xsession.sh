@@ -1,10 +1,11 @@
-# Sourced by the end-to-end tests: a private X server with a window manager,
-# torn down on exit, and small helpers to wait for windows.
+# Sourced by the end-to-end tests: a private desktop session (X server,
+# window manager and session bus), torn down on exit, and small helpers to
+# wait for windows.
 
-XVFB_PID=; WM_PID=; APP_PID=
+XVFB_PID=; WM_PID=; DBUS_PID=; APP_PID=
 
 x_cleanup() {
-    for pid in $APP_PID $WM_PID $XVFB_PID; do
+    for pid in $APP_PID $WM_PID $DBUS_PID $XVFB_PID; do
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
@@ -29,10 +30,23 @@ x_start() {
     done
     # openbox drops map requests for a moment after announcing itself.
     sleep 1
+    bus_start
 }
 
-# Starts the program (its path, then any environment as NAME=value) and sets
-# MAIN to its main window's id once that is visible.
+# A session bus of the test's own, as a desktop session gives its programs;
+# without one, every program that asks for it tries to launch one itself.
+bus_start() {
+    busfile=$(mktemp)
+    dbus-daemon --session --nofork --print-address=3 3>"$busfile" >/dev/null 2>&1 &
+    DBUS_PID=$!
+    for _ in $(seq 100); do [ -s "$busfile" ] && break; sleep 0.05; done
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$busfile"); export DBUS_SESSION_BUS_ADDRESS
+    rm -f "$busfile"
+    [ -n "$DBUS_SESSION_BUS_ADDRESS" ] || fail "no session bus"
+}
+
+# Starts the program (its path, then env(1) arguments: NAME=value, -u NAME)
+# and sets MAIN to its main window's id once that is visible.
 start_bitovka() {
     bin=$1; shift
     env "$@" "$bin" &
