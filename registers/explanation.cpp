@@ -1,5 +1,7 @@
 #include "registers/explanation.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace registers {
@@ -8,8 +10,8 @@ namespace {
 
 const char *const zlutaRole = "žlutý výsledek, desítkově";
 const char *const modraRole = "modrý operand, desítkově";
-const char *const cifraRole[3] = {"žlutý výsledek, cifra d2", "žlutý výsledek, cifra d1",
-                                  "žlutý výsledek, cifra d0"};
+const std::array<const char *, 3> cifraRole = {"žlutý výsledek, cifra d2", "žlutý výsledek, cifra d1",
+                                               "žlutý výsledek, cifra d0"};
 
 std::string cislo(int v)
 {
@@ -91,15 +93,15 @@ std::string rozkladVeta(int v)
 }
 
 // One digit of the value v: which bit it is, or why it is not a plain bit.
-Popis cifraPopis(int pozice, int v, const std::string &zCeho)
+Popis cifraPopis(std::size_t pozice, int v, const std::string &zCeho)
 {
     const Cifry c = rozloz(static_cast<std::int16_t>(v));
     const int d = pozice == 0 ? c.d2 : pozice == 1 ? c.d1 : c.d0;
-    const char *const vaha[3] = {"4", "2", "1"};
+    const std::array<const char *, 3> vaha = {"4", "2", "1"};
     const std::string w = cislo(v);
     std::string text = cislo(d) + ", ";
     if (v >= 0 && (pozice != 0 || maly(v))) {
-        text += std::string("bit s váhou ") + vaha[pozice] + " " + zCeho + " " + w;
+        text += std::string("bit s váhou ") + vaha.at(pozice) + " " + zCeho + " " + w;
         if (maly(v))
             text += " (dvojkově " + bity(v, 3) + ")";
         text += ".";
@@ -115,15 +117,15 @@ Popis cifraPopis(int pozice, int v, const std::string &zCeho)
                             : "zbytek " + w + " mod 2 = " + cislo(zbytek);
         text += d < 0 ? "; zbytek má znaménko čísla, proto je cifra záporná." : ".";
     }
-    return popis(cifraRole[pozice], text);
+    return popis(cifraRole.at(pozice), text);
 }
 
 ZlutyPopis sCiframi(const std::string &vysvetleni, int v, const std::string &zCeho)
 {
     ZlutyPopis out;
     out.cislo = popis(zlutaRole, vysvetleni);
-    for (int i = 0; i < 3; ++i)
-        out.cifry.at(static_cast<std::size_t>(i)) = cifraPopis(i, v, zCeho);
+    for (std::size_t i = 0; i < 3; ++i)
+        out.cifry.at(i) = cifraPopis(i, v, zCeho);
     return out;
 }
 
@@ -133,7 +135,7 @@ ZlutyPopis nicNespocteno()
     out.cislo = popis(zlutaRole, "zatím nic nespočteno. Výsledek sem zapíše kterákoli operace: Disjunkce, "
                                  "Nerovnost, Konjunkce, Větší, Menší, posuny << a >> nebo Komplement.");
     for (std::size_t i = 0; i < 3; ++i)
-        out.cifry.at(i) = popis(cifraRole[i], "zatím nic nespočteno.");
+        out.cifry.at(i) = popis(cifraRole.at(i), "zatím nic nespočteno.");
     return out;
 }
 
@@ -196,7 +198,7 @@ ZlutyPopis porovnani(const Store &s, Operace op)
     ZlutyPopis out;
     out.cislo = popis(zlutaRole, text);
     for (std::size_t i = 0; i < 3; ++i)
-        out.cifry.at(i) = popis(cifraRole[i], "0. Porovnání cifry nepočítá, jsou vždy 0, 0, 0.");
+        out.cifry.at(i) = popis(cifraRole.at(i), "0. Porovnání cifry nepočítá, jsou vždy 0, 0, 0.");
     return out;
 }
 
