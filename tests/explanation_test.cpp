@@ -40,7 +40,8 @@ Store po(int b, int r, const std::vector<Operace> &prikazy)
 
 std::vector<Operace> opakuj(Operace op, int kolikrat)
 {
-    return std::vector<Operace>(static_cast<std::size_t>(kolikrat), op);
+    std::vector<Operace> out(static_cast<std::size_t>(kolikrat), op);
+    return out;
 }
 
 struct Case {
