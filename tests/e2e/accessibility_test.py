@@ -46,12 +46,25 @@ def controls(app, role):
     return {n.name: n for n in walk(app) if n.getRole() == role}
 
 
+def role(description):
+    """A value label's role: its description up to the explanation, which
+    follows a colon once a command has computed something."""
+    return description.split(": ", 1)[0]
+
+
 def value_labels(app):
     labels = {}
     for n in walk(app):
         if n.getRole() == pyatspi.ROLE_LABEL and n.description:
-            labels[n.description] = n.name
+            labels[role(n.description)] = n.name
     return labels
+
+
+def description(app, wanted_role):
+    for n in walk(app):
+        if n.getRole() == pyatspi.ROLE_LABEL and n.description and role(n.description) == wanted_role:
+            return n.description
+    fail("no value label says it is the %s" % wanted_role)
 
 
 def rows(app):
@@ -110,10 +123,15 @@ def main():
     wait_rows(app, "yellow", ["1", "1", "1", "0"])
     pump(0.5)
     print("after Disjunkce:", rows(app))
-    told = sorted(set(d for d in announced if d and d.startswith("žlutý")))
+    told = sorted(set(role(d) for d in announced if d and d.startswith("žlutý")))
     print("changes announced for:", told)
     if "žlutý výsledek, desítkově" not in told:
         fail("the yellow value's change was not announced (announced: %s)" % announced)
+    # The value explains itself: a truth, with the bitwise digits written out.
+    explained = description(app, "žlutý výsledek, desítkově")
+    print("yellow value explained:", explained)
+    if "010 OR 100 = 110" not in explained:
+        fail("the yellow value's description does not explain the disjunction: %r" % explained)
 
     press(buttons["Komplement"])
     end = time.time() + 5
