@@ -114,7 +114,8 @@ void DesktopTest::valueLabelsReadTheirValueAndSayWhatTheyShow()
         // The role comes first; an explanation of the value may follow it.
         const QString role = QString::fromUtf8(c.description);
         const QString description = accessible(c.label, QAccessible::Description);
-        QVERIFY2(description == role || description.startsWith(role + QStringLiteral(": ")), qPrintable(description));
+        QVERIFY2(description == role || description.startsWith(role + QStringLiteral(": ")),
+                 qPrintable(description));
     }
 }
 
