@@ -12,7 +12,13 @@
 
 namespace {
 #include "forms/bitovka.xpm"
+
+void popis(QWidget *label, const registers::Popis &p)
+{
+    label->setToolTip(QString::fromStdString(p.tip));
+    label->setAccessibleDescription(QString::fromStdString(p.popis));
 }
+} // namespace
 
 TForm1 *Form1 = nullptr;
 
@@ -22,6 +28,9 @@ TForm1::TForm1(QWidget *parent)
     setupUi(this);
     // The application's icon, which both windows show.
     QApplication::setWindowIcon(QIcon(QPixmap(bitovka_xpm)));
+    // Until a command computes, the yellow row says that nothing has been.
+    if (const auto z = registers::vysvetliZlutou(registers::store(), registers::Operace::Zadna))
+        popisZlutou(*z);
 }
 
 void TForm1::zac()
@@ -47,7 +56,20 @@ void TForm1::generuj()
 // Runs after every command has set its captions.
 void TForm1::hotovo(registers::Operace operace)
 {
-    static_cast<void>(operace);
+    // The yellow and blue values explain, in their tooltips and accessible
+    // descriptions, why they now show what they show.
+    const auto &s = registers::store();
+    if (const auto z = registers::vysvetliZlutou(s, operace))
+        popisZlutou(*z);
+    popis(modra, registers::vysvetliModrou(s));
+}
+
+void TForm1::popisZlutou(const registers::ZlutyPopis &p)
+{
+    popis(zluta, p.cislo);
+    popis(zluta_1, p.cifry[0]);
+    popis(zluta_2, p.cifry[1]);
+    popis(zluta_3, p.cifry[2]);
 }
 
 void TForm1::ukazZlutou(registers::Operace operace)
@@ -110,6 +132,8 @@ void TForm1::komplement()
     auto &s = registers::store();
     s.modra_cislo = registers::wrap16(StrToInt(modra->Caption()));
     s.cervena_cislo = registers::wrap16(StrToInt(cervena->Caption()));
+    // The re-read undoes the shifts even when no operand is chosen.
+    popis(modra, registers::vysvetliModrou(s));
     if (Form2->RB1->isChecked()) {
         registers::komplementModre(s);
         ukazZlutou(registers::Operace::KomplementModre);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/tform.h"
+#include "registers/explanation.h"
 #include "registers/operace.h"
 #include "ui_Unit1.h"
 
@@ -28,6 +29,7 @@ public slots:
 private:
     void ukazZlutou(registers::Operace operace);
     void hotovo(registers::Operace operace);
+    void popisZlutou(const registers::ZlutyPopis &popis);
 };
 
 extern TForm1 *Form1;

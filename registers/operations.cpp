@@ -56,6 +56,7 @@ void mensi(Store &s)
 
 void vlevo(Store &s)
 {
+    s.modra_pred_posunem = s.modra_cislo;
     s.modra_cislo = wrap16(static_cast<long long>(s.modra_cislo) * 2);
     ukazDoZlute(s, s.modra_cislo);
 }
@@ -66,6 +67,7 @@ void vpravo(Store &s)
     // the compiler: for negative b, ~b is non-negative and ~(~b >> 1) copies
     // the sign bit.
     const int b = s.modra_cislo;
+    s.modra_pred_posunem = s.modra_cislo;
     s.modra_cislo = static_cast<std::int16_t>(b < 0 ? ~(~b >> 1) : b >> 1);
     ukazDoZlute(s, s.modra_cislo);
 }

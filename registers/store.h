@@ -16,6 +16,9 @@ struct Store {
     Cifry modra_cifry;
     Cifry cervena_cifry;
     Cifry zluta_cifry;
+    // The blue operand as it was before the last shift, so that the shift
+    // can be explained with the number it started from.
+    std::int16_t modra_pred_posunem = 0;
 };
 
 // The one store of the running program, zero at start and never reset.

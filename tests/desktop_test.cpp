@@ -111,7 +111,11 @@ void DesktopTest::valueLabelsReadTheirValueAndSayWhatTheyShow()
     for (const auto &c : cases) {
         const QString value = c.value ? QString::fromUtf8(c.value) : c.label->Caption();
         QCOMPARE(accessible(c.label, QAccessible::Name), value);
-        QCOMPARE(accessible(c.label, QAccessible::Description), QString::fromUtf8(c.description));
+        // The role comes first; an explanation of the value may follow it.
+        const QString role = QString::fromUtf8(c.description);
+        const QString description = accessible(c.label, QAccessible::Description);
+        QVERIFY2(description == role || description.startsWith(role + QStringLiteral(": ")),
+                 qPrintable(description));
     }
 }
 

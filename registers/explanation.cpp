@@ -1,0 +1,281 @@
+#include "registers/explanation.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace registers {
+
+namespace {
+
+const char *const zlutaRole = "žlutý výsledek, desítkově";
+const char *const modraRole = "modrý operand, desítkově";
+const std::array<const char *, 3> cifraRole = {"žlutý výsledek, cifra d2", "žlutý výsledek, cifra d1",
+                                               "žlutý výsledek, cifra d0"};
+
+std::string cislo(int v)
+{
+    return std::to_string(v);
+}
+
+bool maly(int v)
+{
+    return v >= 0 && v <= 7;
+}
+
+// The lowest `sirka` bits, most significant first; sixteen come in groups of
+// four so that they can be counted.
+std::string bity(int v, int sirka)
+{
+    const auto u = static_cast<std::uint16_t>(v);
+    std::string out;
+    for (int i = sirka - 1; i >= 0; --i) {
+        out += ((u >> i) & 1U) != 0 ? '1' : '0';
+        if (i % 4 == 0 && i != 0)
+            out += ' ';
+    }
+    return out;
+}
+
+std::string bity16(int v)
+{
+    return bity(v, 16);
+}
+
+std::string cifryText(const Cifry &c)
+{
+    return cislo(c.d2) + ", " + cislo(c.d1) + ", " + cislo(c.d0);
+}
+
+Popis popis(const std::string &role, const std::string &vysvetleni)
+{
+    const std::string text = role + ": " + vysvetleni;
+    return {text, text};
+}
+
+// The value the blue row shows: the last drawn operand, whose digits the
+// store keeps (a shift changes the operand, not these digits).
+int zobrazenaModra(const Store &s)
+{
+    return 4 * s.modra_cifry.d2 + 2 * s.modra_cifry.d1 + s.modra_cifry.d0;
+}
+
+bool modraPosunuta(const Store &s)
+{
+    return s.modra_cislo != zobrazenaModra(s);
+}
+
+// The blue operand as the operations see it, with a word on the row when
+// it shows another number.
+std::string modra(const Store &s)
+{
+    std::string out = cislo(s.modra_cislo);
+    if (modraPosunuta(s))
+        out += " (uložený po posunu; modrý řádek ukazuje " + cislo(zobrazenaModra(s)) + ")";
+    return out;
+}
+
+// How the three digits come from the value v they are split from.
+std::string rozkladVeta(int v)
+{
+    const Cifry c = rozloz(static_cast<std::int16_t>(v));
+    const std::string w = cislo(v);
+    if (maly(v))
+        return "Cifry " + cifryText(c) + " jsou dvojkový zápis čísla " + w + ".";
+    std::string out = "Cifry " + cifryText(c) + " jsou rozklad " + (v < 0 ? "záporného " : "") + "čísla " + w
+        + ": d2 = " + w + " / 4 = " + cislo(c.d2) + ", d1 = (" + w + " mod 4) / 2 = " + cislo(c.d1)
+        + ", d0 = " + w + " mod 2 = " + cislo(c.d0) + "; ";
+    if (v < 0)
+        out += "dělí se směrem k nule a zbytek má znaménko čísla, proto jsou cifry nulové nebo záporné.";
+    else
+        out += "d2 nese všechny bity nad dvěma nejnižšími, proto je větší než 1.";
+    return out;
+}
+
+// One digit of the value v: which bit it is, or why it is not a plain bit.
+Popis cifraPopis(std::size_t pozice, int v, const std::string &zCeho)
+{
+    const Cifry c = rozloz(static_cast<std::int16_t>(v));
+    const int d = pozice == 0 ? c.d2 : pozice == 1 ? c.d1 : c.d0;
+    const std::array<const char *, 3> vaha = {"4", "2", "1"};
+    const std::string w = cislo(v);
+    std::string text = cislo(d) + ", ";
+    if (v >= 0 && (pozice != 0 || maly(v))) {
+        text += std::string("bit s váhou ") + vaha.at(pozice) + " " + zCeho + " " + w;
+        if (maly(v))
+            text += " (dvojkově " + bity(v, 3) + ")";
+        text += ".";
+    } else if (v >= 0) {
+        text += "podíl " + w + " / 4: nese všechny bity " + zCeho + " " + w
+            + " nad dvěma nejnižšími, proto je větší než 1.";
+    } else if (pozice == 0) {
+        text += "podíl " + w + " / 4 zaokrouhlený k nule"
+            + std::string(d < 0 ? "; záporné číslo má cifry nulové nebo záporné." : ".");
+    } else {
+        const int zbytek = pozice == 1 ? v % 4 : v % 2;
+        text += pozice == 1 ? "polovina zbytku " + w + " mod 4 = " + cislo(zbytek)
+                            : "zbytek " + w + " mod 2 = " + cislo(zbytek);
+        text += d < 0 ? "; zbytek má znaménko čísla, proto je cifra záporná." : ".";
+    }
+    return popis(cifraRole.at(pozice), text);
+}
+
+ZlutyPopis sCiframi(const std::string &vysvetleni, int v, const std::string &zCeho)
+{
+    ZlutyPopis out;
+    out.cislo = popis(zlutaRole, vysvetleni);
+    for (std::size_t i = 0; i < 3; ++i)
+        out.cifry.at(i) = cifraPopis(i, v, zCeho);
+    return out;
+}
+
+ZlutyPopis nicNespocteno()
+{
+    ZlutyPopis out;
+    out.cislo = popis(zlutaRole, "zatím nic nespočteno. Výsledek sem zapíše kterákoli operace: Disjunkce, "
+                                 "Nerovnost, Konjunkce, Větší, Menší, posuny << a >> nebo Komplement.");
+    for (std::size_t i = 0; i < 3; ++i)
+        out.cifry.at(i) = popis(cifraRole.at(i), "zatím nic nespočteno.");
+    return out;
+}
+
+// The three combinations: the value is a truth, the digits are bitwise.
+ZlutyPopis kombinace(const Store &s, Operace op)
+{
+    const int b = s.modra_cislo;
+    const int r = s.cervena_cislo;
+    const bool pravda = s.zluta_cislo != 0;
+    std::string jmeno;
+    std::string znak;
+    std::string proc;
+    int v = 0;
+    if (op == Operace::Disjunkce) {
+        jmeno = "Disjunkce (NEBO)";
+        znak = "OR";
+        v = b | r;
+        proc = pravda ? "aspoň jeden operand je nenulový" : "oba operandy jsou nulové";
+    } else if (op == Operace::Nerovnost) {
+        jmeno = "Nerovnost";
+        znak = "XOR";
+        v = b ^ r;
+        proc = pravda ? "operandy se liší" : "operandy se rovnají";
+    } else {
+        jmeno = "Konjunkce (A)";
+        znak = "AND";
+        v = b & r;
+        proc = pravda ? "oba operandy jsou nenulové" : "aspoň jeden operand je nulový";
+    }
+    v = wrap16(v);
+    std::string text = cislo(s.zluta_cislo) + ". " + jmeno + " modrého " + modra(s) + " a červeného " + cislo(r)
+        + ": " + proc + ", proto " + (pravda ? "1 (pravda)" : "0 (nepravda)")
+        + ". Žluté číslo je pravdivost, cifry jsou bitové: ";
+    if (maly(b) && maly(r)) {
+        text += bity(b, 3) + " " + znak + " " + bity(r, 3) + " = " + bity(v, 3) + ", tedy cifry "
+            + cifryText(s.zluta_cifry) + ".";
+    } else {
+        text += bity16(b) + " " + znak + " " + bity16(r) + " = " + bity16(v) + ", tedy " + cislo(v) + ". "
+            + rozkladVeta(v);
+    }
+    return sCiframi(text, v, "bitového výsledku");
+}
+
+ZlutyPopis porovnani(const Store &s, Operace op)
+{
+    const int b = s.modra_cislo;
+    const int r = s.cervena_cislo;
+    const bool vetsi = op == Operace::Vetsi;
+    std::string text = cislo(s.zluta_cislo) + ". " + (vetsi ? "Větší" : "Menší") + ": je modrý " + modra(s)
+        + (vetsi ? " větší" : " menší") + " než červený " + cislo(r) + "? ";
+    if (s.zluta_cislo != 0)
+        text += "Ano, proto 1 (pravda).";
+    else if (b == r)
+        text += "Ne, jsou si rovny, proto 0 (nepravda).";
+    else
+        text += std::string("Ne, je ") + (vetsi ? "menší" : "větší") + ", proto 0 (nepravda).";
+    if (b < 0 || r < 0)
+        text += " Porovnává se se znaménkem.";
+    text += " Porovnání cifry nepočítá, jsou vždy 0, 0, 0.";
+    ZlutyPopis out;
+    out.cislo = popis(zlutaRole, text);
+    for (std::size_t i = 0; i < 3; ++i)
+        out.cifry.at(i) = popis(cifraRole.at(i), "0. Porovnání cifry nepočítá, jsou vždy 0, 0, 0.");
+    return out;
+}
+
+ZlutyPopis posun(const Store &s, Operace op)
+{
+    const int pred = s.modra_pred_posunem;
+    const int po = s.modra_cislo;
+    const std::string p = cislo(pred);
+    std::string text = cislo(po) + ". ";
+    if (op == Operace::Vlevo) {
+        text += "Posun vlevo (<<) uloženého modrého operandu " + p + " o jeden bit: " + bity16(pred) + " << 1 = "
+            + bity16(po);
+        if (2 * pred == po)
+            text += ", tedy 2 × " + p + " = " + cislo(po) + ".";
+        else
+            text += ". Dvojnásobek " + cislo(2 * pred) + " se do 16 bitů se znaménkem nevejde; těchto 16 bitů znamená "
+                + cislo(po) + ".";
+    } else {
+        text += "Posun vpravo (>>) uloženého modrého operandu " + p + " o jeden bit, znaménkový bit se opakuje: "
+            + bity16(pred) + " >> 1 = " + bity16(po) + ", tedy polovina " + p + " zaokrouhlená dolů, " + cislo(po)
+            + ".";
+    }
+    if (modraPosunuta(s))
+        text += " Uložený modrý operand je teď " + cislo(po) + "; modrý řádek dál ukazuje "
+            + cislo(zobrazenaModra(s)) + ", naposledy vylosovaný.";
+    text += " " + rozkladVeta(po);
+    return sCiframi(text, po, "čísla");
+}
+
+ZlutyPopis komplement(const Store &s, Operace op)
+{
+    const bool modry = op == Operace::KomplementModre;
+    const int v = modry ? s.modra_cislo : s.cervena_cislo;
+    const int y = s.zluta_cislo;
+    std::string text = cislo(y) + ". Komplement " + (modry ? "modrého" : "červeného") + " operandu " + cislo(v)
+        + ", jak ho ukazuje " + (modry ? "modrý" : "červený")
+        + " řádek (Komplement bere oba operandy znovu z řádků, a tím ruší posuny modrého): každý z 16 bitů "
+          "se obrátí, NOT "
+        + bity16(v) + " = " + bity16(y) + ", a to je " + cislo(-v) + " - 1 = " + cislo(y) + ". " + rozkladVeta(y);
+    return sCiframi(text, y, "čísla");
+}
+
+} // namespace
+
+std::optional<ZlutyPopis> vysvetliZlutou(const Store &s, Operace posledni)
+{
+    switch (posledni) {
+    case Operace::Zadna:
+        return nicNespocteno();
+    case Operace::Generuj:
+        return std::nullopt;
+    case Operace::Disjunkce:
+    case Operace::Nerovnost:
+    case Operace::Konjunkce:
+        return kombinace(s, posledni);
+    case Operace::Vetsi:
+    case Operace::Mensi:
+        return porovnani(s, posledni);
+    case Operace::Vlevo:
+    case Operace::Vpravo:
+        return posun(s, posledni);
+    case Operace::KomplementModre:
+    case Operace::KomplementCervene:
+        return komplement(s, posledni);
+    }
+    return std::nullopt;
+}
+
+Popis vysvetliModrou(const Store &s)
+{
+    if (!modraPosunuta(s))
+        return {modraRole, std::string()};
+    const std::string m = cislo(s.modra_cislo);
+    return popis(modraRole, "řádek ukazuje " + cislo(zobrazenaModra(s)) + ", naposledy vylosovaný operand. "
+                                "Uložený modrý operand je po posunu " + m + " (" + bity16(s.modra_cislo)
+                                + ") a s ním počítají další operace, dokud Generuj nevylosuje nový nebo "
+                                  "Komplement nevezme modrý znovu z řádku.");
+}
+
+} // namespace registers
