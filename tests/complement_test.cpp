@@ -5,10 +5,10 @@
 #include "forms/Unit2.h"
 #include "registers/store.h"
 
-#include <QImage>
 #include <QTest>
 #include <QWindow>
-#include <QtMath>
+
+#include <utility>
 
 class ComplementTest : public QObject
 {
@@ -74,17 +74,9 @@ void ComplementTest::ownedByTheMainWindowAtItsPlace()
 void ComplementTest::choicesAreDrawnInTheirColours()
 {
     QVERIFY(fixture::click("Button7"));
-    const QImage shot = Form2->grab().toImage();
-    const qreal dpr = shot.devicePixelRatio();
-    const struct { TRadioButton *rb; QColor color; } choices[] = {{Form2->RB1, QColor(0, 0, 255)}, {Form2->RB2, QColor(255, 0, 0)}};
-    for (const auto &c : choices) {
-        int inColour = 0;
-        const QRect r = c.rb->geometry();
-        for (int y = qCeil(r.top() * dpr); y < qFloor((r.bottom() + 1) * dpr); ++y) {
-            for (int x = qCeil(r.left() * dpr); x < qFloor((r.right() + 1) * dpr); ++x)
-                inColour += shot.pixelColor(x, y) == c.color ? 1 : 0;
-        }
-        QVERIFY2(inColour > 20, qPrintable(c.rb->objectName()));
+    for (const auto &[rb, color] : {std::pair{Form2->RB1, QColor(0, 0, 255)}, std::pair{Form2->RB2, QColor(255, 0, 0)}}) {
+        const fixture::Ink ink = fixture::inkIn(Form2, rb->geometry());
+        QVERIFY2(fixture::near(ink.strongest, color), qPrintable(rb->objectName() + ' ' + ink.strongest.name()));
     }
     QTest::mouseClick(Form2->Button2, Qt::LeftButton);
 }

@@ -11,10 +11,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QKeySequence>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtMath>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -125,6 +128,35 @@ bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected)
     if (clicks() != 1)
         return fail(QStringLiteral("Alt+%1 clicked %2 buttons").arg(QKeySequence(key).toString()).arg(clicks()));
     return true;
+}
+
+Ink inkIn(QWidget *window, const QRect &area)
+{
+    const QImage shot = window->grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    const QColor ground = window->palette().color(QPalette::Window);
+    Ink ink;
+    int farthest = 0;
+    for (int y = qCeil(area.top() * dpr); y < qFloor((area.bottom() + 1) * dpr); ++y) {
+        for (int x = qCeil(area.left() * dpr); x < qFloor((area.right() + 1) * dpr); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            const int d = std::max({qAbs(c.red() - ground.red()), qAbs(c.green() - ground.green()),
+                                    qAbs(c.blue() - ground.blue())});
+            if (d < 96)
+                continue;
+            ink.box |= QRect(qFloor(x / dpr), qFloor(y / dpr), 1, 1);
+            if (d > farthest) {
+                farthest = d;
+                ink.strongest = c;
+            }
+        }
+    }
+    return ink;
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 48 && qAbs(a.green() - b.green()) <= 48 && qAbs(a.blue() - b.blue()) <= 48;
 }
 
 } // namespace fixture

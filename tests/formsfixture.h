@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <Qt>
@@ -39,5 +41,14 @@ void setOperands(int blue, int red);
 // once (a mnemonic presses its button visibly, so the click lands a moment
 // later). With no button given, waits until any button of the window has.
 [[nodiscard]] bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected);
+
+// What the user sees of a caption: the pixels of the window's picture within
+// `area` (the window's coordinates) that stand out from the window colour.
+struct Ink {
+    QRect box;         // their bounding box, in the window's coordinates
+    QColor strongest;  // the one farthest from the window colour
+};
+Ink inkIn(QWidget *window, const QRect &area);
+bool near(const QColor &a, const QColor &b);
 
 } // namespace fixture

@@ -9,51 +9,10 @@
 #include "registers/store.h"
 
 #include <QFontInfo>
-#include <QImage>
 #include <QtMath>
 #include <QTest>
 
 namespace {
-
-// A caption as the user sees it: the pixels of the window's picture within
-// `area` (window coordinates) that stand out from the window colour.
-struct Ink {
-    QRect box;          // their bounding box, in window coordinates
-    QColor strongest;   // the one farthest from the window colour
-};
-
-Ink inkIn(const QRect &area)
-{
-    const QImage shot = Form1->grab().toImage();
-    const qreal dpr = shot.devicePixelRatio();
-    const QColor window = Form1->palette().color(QPalette::Window);
-    const auto distance = [&window](QColor c) {
-        return std::max({qAbs(c.red() - window.red()), qAbs(c.green() - window.green()), qAbs(c.blue() - window.blue())});
-    };
-    Ink ink;
-    int farthest = 0;
-    const int x0 = qCeil(area.left() * dpr), x1 = qFloor((area.right() + 1) * dpr);
-    const int y0 = qCeil(area.top() * dpr), y1 = qFloor((area.bottom() + 1) * dpr);
-    for (int y = y0; y < y1; ++y) {
-        for (int x = x0; x < x1; ++x) {
-            const QColor c = shot.pixelColor(x, y);
-            const int d = distance(c);
-            if (d < 96)
-                continue;
-            ink.box |= QRect(qFloor(x / dpr), qFloor(y / dpr), 1, 1);
-            if (d > farthest) {
-                farthest = d;
-                ink.strongest = c;
-            }
-        }
-    }
-    return ink;
-}
-
-bool near(const QColor &a, const QColor &b)
-{
-    return qAbs(a.red() - b.red()) <= 48 && qAbs(a.green() - b.green()) <= 48 && qAbs(a.blue() - b.blue()) <= 48;
-}
 
 // The room a value label may draw in: from its left edge to its right limit,
 // inside its frame's border.
@@ -79,8 +38,7 @@ private slots:
     void windowProperties();
     void valuesAreDrawnInTheirColoursInsideTheirFrames_data();
     void valuesAreDrawnInTheirColoursInsideTheirFrames();
-    void buttons_data();
-    void buttons();
+    void enterAndEscRunNoCommand();
     void tabOrder();
     void generujRedrawsOperandsNotYellow();
     void throwingHandlerIsShownAndWindowGoesOn();
@@ -150,47 +108,29 @@ void MainWindowTest::valuesAreDrawnInTheirColoursInsideTheirFrames()
     const QRect room = roomOf(l, Form1->findChild<QFrame *>(frame));
     const QString before = l->Caption();
     l->setCaption(QStringLiteral("0"));
-    const Ink zero = inkIn(room);
+    const fixture::Ink zero = fixture::inkIn(Form1, room);
     l->setCaption(QStringLiteral("-1"));
-    const Ink longer = inkIn(room);
+    const fixture::Ink longer = fixture::inkIn(Form1, room);
     l->setCaption(before);
 
-    QVERIFY2(near(zero.strongest, color), qPrintable(zero.strongest.name()));
+    QVERIFY2(fixture::near(zero.strongest, color), qPrintable(zero.strongest.name()));
     QVERIFY(zero.box.height() > 24);
     QVERIFY(room.adjusted(1, 2, -1, -2).contains(zero.box));
     QVERIFY(qAbs(longer.box.left() - zero.box.left()) <= 3);
     QVERIFY(longer.box.right() > zero.box.right());
 }
 
-void MainWindowTest::buttons_data()
+// The main window has neither a default nor a cancel button: away from the
+// buttons, Enter and Esc run no command.
+void MainWindowTest::enterAndEscRunNoCommand()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Button1") << "Button1" << QRect(24, 168, 75, 25) << "&Generuj";
-    QTest::newRow("Button2") << "Button2" << QRect(128, 168, 75, 25) << "&Disjunkce";
-    QTest::newRow("Button3") << "Button3" << QRect(240, 168, 75, 25) << "&Nerovnost";
-    QTest::newRow("Button4") << "Button4" << QRect(128, 216, 75, 25) << "<<";
-    QTest::newRow("Button5") << "Button5" << QRect(240, 216, 75, 25) << ">>";
-    QTest::newRow("Button6") << "Button6" << QRect(128, 248, 75, 25) << "&Konjunkce";
-    QTest::newRow("Button7") << "Button7" << QRect(240, 248, 75, 25) << "K&omplement";
-    QTest::newRow("Button8") << "Button8" << QRect(24, 216, 75, 25) << "&Větší";
-    QTest::newRow("Button9") << "Button9" << QRect(24, 248, 75, 25) << "&Menší";
-}
-
-void MainWindowTest::buttons()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, caption);
-    auto *b = Form1->findChild<TButton *>(name);
-    QVERIFY(b);
-    QCOMPARE(b->geometry(), geometry);
-    QCOMPARE(b->text(), caption);
-    QVERIFY(!b->isDefault());
-    QVERIFY(!b->Cancel());
-    QCOMPARE(QFontInfo(b->font()).family(), QStringLiteral("Liberation Sans"));
-    QCOMPARE(b->font().pixelSize(), 11);
+    fixture::setOperands(5, 2);
+    Form1->zluta->setCaption(QStringLiteral("7"));
+    const QStringList before = fixture::captions();
+    Form1->setFocus();
+    QTest::keyClick(Form1, Qt::Key_Return);
+    QTest::keyClick(Form1, Qt::Key_Escape);
+    QCOMPARE(fixture::captions(), before);
 }
 
 void MainWindowTest::tabOrder()
@@ -344,15 +284,15 @@ void MainWindowTest::longResultFitsItsRoom()
     for (int i = 0; i < 13; ++i)
         QVERIFY(fixture::click("Button4"));
     QCOMPARE(fixture::yellow(), QStringList({"-32768", "-8192", "0", "0"}));
-    const Ink full = inkIn(roomOf(Form1->zluta_2, Form1->Bevel6));
+    const fixture::Ink full = fixture::inkIn(Form1, roomOf(Form1->zluta_2, Form1->Bevel6));
     const int fullCentre = full.box.center().y();
     for (TLabel *l : {Form1->zluta, Form1->zluta_1}) {
         const QRect room = roomOf(l, l == Form1->zluta ? Form1->Bevel3 : Form1->Bevel6);
-        const Ink ink = inkIn(room);
+        const fixture::Ink ink = fixture::inkIn(Form1, room);
         const QString what = QStringLiteral("%1: ink %2,%3 %4x%5 in room to %6")
                                  .arg(l->objectName()).arg(ink.box.x()).arg(ink.box.y())
                                  .arg(ink.box.width()).arg(ink.box.height()).arg(room.right());
-        QVERIFY2(near(ink.strongest, QColor(255, 255, 0)), qPrintable(what + " " + ink.strongest.name()));
+        QVERIFY2(fixture::near(ink.strongest, QColor(255, 255, 0)), qPrintable(what + " " + ink.strongest.name()));
         QVERIFY2(ink.box.right() <= room.right() - 3, qPrintable(what));
         QVERIFY2(ink.box.width() * 4 >= room.width() * 3, qPrintable(what));  // no smaller than needed
         QVERIFY2(ink.box.height() < full.box.height(), qPrintable(what));
@@ -368,13 +308,13 @@ void MainWindowTest::narrowerRoomRefitsTheCaption()
     QVERIFY(fixture::click("Button5"));
     QCOMPARE(fixture::yellow().at(0), QStringLiteral("-1"));
     const QRect room = roomOf(Form1->zluta, Form1->Bevel3);
-    const int wide = inkIn(room).box.width();
+    const int wide = fixture::inkIn(Form1, room).box.width();
     Form1->zluta->setRightLimit(Form1->zluta->x() + 24);
-    const Ink narrow = inkIn(room);
+    const fixture::Ink narrow = fixture::inkIn(Form1, room);
     Form1->zluta->setRightLimit(room.right() + 1);
     QVERIFY(narrow.box.right() < Form1->zluta->x() + 24);
     QVERIFY(narrow.box.width() < wide);
-    QCOMPARE(inkIn(room).box.width(), wide);
+    QCOMPARE(fixture::inkIn(Form1, room).box.width(), wide);
 }
 
 void MainWindowTest::shortResultKeepsTheSpecifiedFont()
