@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace fixture {
@@ -117,10 +118,8 @@ bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected)
             spies.push_back(std::make_unique<QSignalSpy>(b, &QAbstractButton::clicked));
     }
     const auto clicks = [&spies] {
-        qsizetype n = 0;
-        for (const auto &spy : spies)
-            n += spy->count();
-        return n;
+        return std::accumulate(spies.cbegin(), spies.cend(), qsizetype(0),
+                               [](qsizetype n, const auto &spy) { return n + spy->count(); });
     };
     QTest::keyClick(window, key, Qt::AltModifier);
     if (!QTest::qWaitFor([&clicks] { return clicks() > 0; }, 2000))
