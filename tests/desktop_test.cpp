@@ -25,7 +25,7 @@ class DesktopTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fixture::startForms(); }
+    void initTestCase() { QVERIFY(fixture::startForms()); }
 
     void iconIsThirtyTwoSquareInSixteenColours();
     void iconIsTheInstalledOne();

@@ -10,15 +10,33 @@
 #include "registers/store.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
+#include <QKeySequence>
+#include <QSignalSpy>
 #include <QTest>
+#include <QtMath>
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+#include <vector>
 
 namespace fixture {
 
 namespace {
+
 QStringList shown;
+
+bool fail(const QString &what)
+{
+    QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+    return false;
 }
 
-void startForms()
+} // namespace
+
+bool startForms()
 {
     Application->Initialize();
     Application->setTitle(QStringLiteral("Bitovka"));
@@ -26,7 +44,7 @@ void startForms()
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Form1->Show();
-    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    return activate(Form1);
 }
 
 QStringList takeShownFailures()
@@ -69,28 +87,75 @@ void setOperands(int blue, int red)
     Form1->cervena_3->setCaption(IntToStr(s.cervena_cifry.d0));
 }
 
-void click(const char *buttonName)
+bool click(const char *buttonName)
 {
     auto *b = Form1->findChild<TButton *>(QString::fromLatin1(buttonName));
-    QVERIFY2(b, buttonName);
+    if (!b)
+        return fail(QStringLiteral("no button %1").arg(QLatin1String(buttonName)));
     QTest::mouseClick(b, Qt::LeftButton);
+    return true;
 }
 
-void altKey(QWidget *window, Qt::Key key, QAbstractButton *expected)
+bool activate(QWidget *window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+        return fail(QStringLiteral("%1 did not become active").arg(window->objectName()));
+    return true;
+}
+
+bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected)
 {
     QList<QAbstractButton *> buttons;
     if (expected)
         buttons << expected;
     else
         buttons = window->findChildren<QAbstractButton *>();
-    int clicks = 0;
-    QList<QMetaObject::Connection> watch;
-    for (QAbstractButton *b : buttons)
-        watch << QObject::connect(b, &QAbstractButton::clicked, [&clicks] { ++clicks; });
+    // The spies go with this call, whatever way it returns.
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QAbstractButton *b : buttons) {
+        if (b->window() == window)
+            spies.push_back(std::make_unique<QSignalSpy>(b, &QAbstractButton::clicked));
+    }
+    const auto clicks = [&spies] {
+        return std::accumulate(spies.cbegin(), spies.cend(), qsizetype(0),
+                               [](qsizetype n, const auto &spy) { return n + spy->count(); });
+    };
     QTest::keyClick(window, key, Qt::AltModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(clicks, 1, 2000);
-    for (const auto &c : watch)
-        QObject::disconnect(c);
+    if (!QTest::qWaitFor([&clicks] { return clicks() > 0; }, 2000))
+        return fail(QStringLiteral("Alt+%1 clicked no button").arg(QKeySequence(key).toString()));
+    if (clicks() != 1)
+        return fail(QStringLiteral("Alt+%1 clicked %2 buttons").arg(QKeySequence(key).toString()).arg(clicks()));
+    return true;
+}
+
+Ink inkIn(QWidget *window, const QRect &area)
+{
+    const QImage shot = window->grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    const QColor ground = window->palette().color(QPalette::Window);
+    Ink ink;
+    int farthest = 0;
+    for (int y = qCeil(area.top() * dpr); y < qFloor((area.bottom() + 1) * dpr); ++y) {
+        for (int x = qCeil(area.left() * dpr); x < qFloor((area.right() + 1) * dpr); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            const int d = std::max({qAbs(c.red() - ground.red()), qAbs(c.green() - ground.green()),
+                                    qAbs(c.blue() - ground.blue())});
+            if (d < 96)
+                continue;
+            ink.box |= QRect(qFloor(x / dpr), qFloor(y / dpr), 1, 1);
+            if (d > farthest) {
+                farthest = d;
+                ink.strongest = c;
+            }
+        }
+    }
+    return ink;
+}
+
+bool near(const QColor &a, const QColor &b)
+{
+    return qAbs(a.red() - b.red()) <= 48 && qAbs(a.green() - b.green()) <= 48 && qAbs(a.blue() - b.blue()) <= 48;
 }
 
 } // namespace fixture

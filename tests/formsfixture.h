@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QColor>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <Qt>
-
-#include <functional>
 
 class Exception;
 class QAbstractButton;
@@ -12,9 +12,12 @@ class QWidget;
 
 // Brings the program's two windows up as the program does, with failures
 // recorded instead of shown in a message box.
+//
+// A helper that cannot do its part records the failure and returns false;
+// call it inside QVERIFY, so the calling test stops there too.
 namespace fixture {
 
-void startForms();
+[[nodiscard]] bool startForms();
 
 // Messages of the failures shown since the last call.
 QStringList takeShownFailures();
@@ -28,11 +31,24 @@ QStringList yellow();
 void setOperands(int blue, int red);
 
 // Clicks a main window button by its name.
-void click(const char *buttonName);
+[[nodiscard]] bool click(const char *buttonName);
 
-// Alt+key on a window, then waits until the button it names has been clicked
-// (a mnemonic presses its button visibly, so the click lands a moment later).
-// With no button given, waits until any button of the window has.
-void altKey(QWidget *window, Qt::Key key, QAbstractButton *expected);
+// Makes a window the active one and waits until it is. (The dialog counts as
+// active with its main window already, so Qt's own wait does not do.)
+[[nodiscard]] bool activate(QWidget *window);
+
+// Alt+key on a window, then waits until the button it names has been clicked,
+// once (a mnemonic presses its button visibly, so the click lands a moment
+// later). With no button given, waits until any button of the window has.
+[[nodiscard]] bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected);
+
+// What the user sees of a caption: the pixels of the window's picture within
+// `area` (the window's coordinates) that stand out from the window colour.
+struct Ink {
+    QRect box;         // their bounding box, in the window's coordinates
+    QColor strongest;  // the one farthest from the window colour
+};
+Ink inkIn(QWidget *window, const QRect &area);
+bool near(const QColor &a, const QColor &b);
 
 } // namespace fixture

@@ -132,12 +132,6 @@ TButton *mainButton(int i)
     return Form1->findChild<TButton *>(QStringLiteral("Button%1").arg(i));
 }
 
-void activate(QWidget *w)
-{
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-}
-
 // Bursts of the same shift reach what single clicks seldom do: negative
 // operands, the top bit, -1 and 0 at the ends.
 std::deque<int> burst;
@@ -206,8 +200,8 @@ void play(const Action &a, Model &m)
         op(a.which);
         break;
     case Act::AltMain:
-        activate(Form1);
-        fixture::altKey(Form1, mainKeys[static_cast<std::size_t>(a.which)], mainButton(a.which));
+        if (!fixture::activate(Form1) || !fixture::altKey(Form1, mainKeys[static_cast<std::size_t>(a.which)], mainButton(a.which)))
+            return;
         op(a.which);
         break;
     case Act::ChooseClick: {
@@ -217,8 +211,8 @@ void play(const Action &a, Model &m)
         break;
     }
     case Act::ChooseAlt:
-        activate(Form2);
-        fixture::altKey(Form2, a.which == 1 ? Qt::Key_M : Qt::Key_E, a.which == 1 ? Form2->RB1 : Form2->RB2);
+        if (!fixture::activate(Form2) || !fixture::altKey(Form2, a.which == 1 ? Qt::Key_M : Qt::Key_E, a.which == 1 ? Form2->RB1 : Form2->RB2))
+            return;
         m.choose(a.which == 1);
         break;
     case Act::ProvedClick:
@@ -230,7 +224,8 @@ void play(const Action &a, Model &m)
         m.dialogVisible = false;
         break;
     case Act::Enter: {
-        activate(Form2);
+        if (!fixture::activate(Form2))
+            return;
         QWidget *focus[] = {Form2->RB1, Form2->RB2, Form2->Button1, Form2->Button2};
         focus[a.which - 1]->setFocus();
         QTest::keyClick(Form2, Qt::Key_Return);
@@ -241,7 +236,8 @@ void play(const Action &a, Model &m)
         break;
     }
     case Act::Esc:
-        activate(Form2);
+        if (!fixture::activate(Form2))
+            return;
         QTest::keyClick(Form2, Qt::Key_Escape);
         m.dialogVisible = false;
         break;
@@ -264,7 +260,7 @@ class ModelTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fixture::startForms(); }
+    void initTestCase() { QVERIFY(fixture::startForms()); }
     void randomSequence();
 };
 

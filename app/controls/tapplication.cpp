@@ -2,7 +2,6 @@
 
 #include "controls/exception.h"
 #include "controls/fontprops.h"
-#include "controls/fontwarmup.h"
 #include "controls/startupprobe.h"
 #include "controls/tform.h"
 
@@ -11,25 +10,18 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include <exception>
+
 #ifdef BITOVKA_STARTUP_PROBES
 #include <QWindow>
 #endif
 
 TApplication *Application = nullptr;
 
-// Runs before the QApplication base is built: the fonts load meanwhile.
-int &TApplication::warmUpFonts(int &argc)
-{
-    FontWarmup::start();
-    return argc;
-}
-
 TApplication::TApplication(int &argc, char **argv)
-    : QApplication(warmUpFonts(argc), argv)
+    : QApplication(argc, argv)
 {
     startupProbe("display connected");
-    FontWarmup::wait();
-    startupProbe("font configuration loaded");
     Application = this;
     // Only the main window's closing ends the program; the dialog may still
     // be open then, and hiding the dialog must never end it.
@@ -38,7 +30,8 @@ TApplication::TApplication(int &argc, char **argv)
 
 TApplication::~TApplication()
 {
-    // Forms go before the application object, the last created first.
+    // Forms go before the application object, the last created first: so
+    // the main window, whose Qt children the later forms are, goes last.
     while (!m_forms.empty()) {
         Owned owned = std::move(m_forms.back());
         m_forms.pop_back();
@@ -115,12 +108,12 @@ void TApplication::HandleException()
         throw;
     } catch (const Exception &e) {
         ShowException(e);
+    } catch (const std::exception &e) {
+        // A failure from the standard library (or any other that says what
+        // went wrong) is shown with its own words.
+        ShowException(Exception(QString::fromUtf8(e.what())));
     } catch (...) {
-        try {
-            throw Exception(QString());
-        } catch (const Exception &e) {
-            ShowException(e);
-        }
+        ShowException(Exception(QString()));
     }
 }
 
@@ -134,9 +127,9 @@ int TApplication::RunProtected(const std::function<void()> &steps)
     return 0;
 }
 
+#ifdef BITOVKA_STARTUP_PROBES
 bool TApplication::notify(QObject *receiver, QEvent *event)
 {
-#ifdef BITOVKA_STARTUP_PROBES
     static bool exposed = false;
     if (!exposed && event->type() == QEvent::Expose && m_mainForm && receiver == m_mainForm->windowHandle()) {
         exposed = true;
@@ -145,11 +138,6 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
         startupProbe("main window painted and flushed");
         return result;
     }
-#endif
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (...) {
-        HandleException();
-    }
-    return false;
+    return QApplication::notify(receiver, event);
 }
+#endif

@@ -11,8 +11,11 @@ class Exception;
 class TForm;
 
 // The application object: owns the forms, runs the event loop and shows
-// whatever failure reaches it. An exception thrown by an event handler is
-// caught where the event is dispatched, shown, and the program goes on.
+// whatever failure reaches it. The program's handlers are reached only
+// through the layer's own dispatch (a button's click, a form's creation
+// handler, the start-up steps), and each of those catches what its handler
+// throws, before it can unwind through Qt's own code, which is built
+// without exception support: the failure is shown and the program goes on.
 class TApplication : public QApplication
 {
     Q_OBJECT
@@ -27,11 +30,13 @@ public:
     void setTitle(const QString &title);
 
     // Builds a form from its layout, stores it in `instance`, makes the first
-    // one created the main window and runs the form's creation handler.
+    // one created the main window and runs the form's creation handler. Every
+    // later form is a window of the main window's own: it stays above it,
+    // goes with it when it is minimised, and has no taskbar entry of its own.
     template <class T>
     void CreateForm(T *&instance)
     {
-        auto form = std::make_unique<T>();
+        auto form = std::make_unique<T>(m_mainForm);
         T *raw = form.get();
         adopt(std::move(form), [&instance] { instance = nullptr; });
         instance = raw;
@@ -50,17 +55,19 @@ public:
     void setExceptionHook(ExceptionHook hook) { m_hook = std::move(hook); }
 
     // Shows the exception currently being handled (call only in a catch
-    // block): its message if it is an Exception, an empty message otherwise.
+    // block): an Exception's message, a standard exception's what(), an
+    // empty message for anything else.
     void HandleException();
 
     // Runs the start-up steps; whatever escapes them is shown. Returns the
     // process exit code, which is 0 either way.
     int RunProtected(const std::function<void()> &steps);
 
+#ifdef BITOVKA_STARTUP_PROBES
     bool notify(QObject *receiver, QEvent *event) override;
+#endif
 
 private:
-    static int &warmUpFonts(int &argc);
     // Loads Qt's own strings (message box buttons and the like) in the
     // program's language, Czech; done once, when a failure is first shown.
     void loadQtTranslations();

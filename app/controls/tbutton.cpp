@@ -2,6 +2,8 @@
 
 #include "controls/tapplication.h"
 
+#include <exception>
+
 TButton::TButton(QWidget *parent)
     : QPushButton(parent)
 {
@@ -10,11 +12,13 @@ TButton::TButton(QWidget *parent)
 
 void TButton::dispatchClick()
 {
+    // Only Qt Core (built with exception support) lies between the handler
+    // and this catch; past here the failure would unwind through Qt Widgets.
     try {
         emit OnClick();
     } catch (...) {
         if (!Application)
-            throw;
+            std::terminate();
         Application->HandleException();
     }
 }

@@ -7,9 +7,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+// A form with a parent is a window of its parent's own: a dialog, in the
+// window system's terms, which X11 marks as transient for the parent (a
+// plain window with a parent is not).
 TForm::TForm(QWidget *parent)
     : QWidget(parent,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+              (parent ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
 {

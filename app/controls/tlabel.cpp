@@ -2,7 +2,7 @@
 
 #include "controls/fontprops.h"
 
-#include <QAccessible>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -61,27 +61,26 @@ int TLabel::room() const
 
 void TLabel::setCaption(const QString &caption)
 {
-    const bool changed = caption != text();
+    // The caption is the label's accessible name; QLabel itself tells
+    // assistive technology when it changes, and only then.
     setText(caption);
-    if (changed) {
-        // The caption is the label's accessible name: tell assistive
-        // technology the value it reads has changed.
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
     fit();
 }
 
 // Sizes the label to its caption and, where the caption is longer than its
-// room, finds the largest pixel size at which it fits.
+// room, finds the largest pixel size at which it fits. A caption that needs
+// shrinking also keeps a gap of an eighth of its full size clear before the
+// room's end: drawn right up to the next digit, "-8192" would read as
+// "-81920".
 void TLabel::fit()
 {
     const QString caption = text();
     const QFont own = font();
     const int natural = std::max(advance(own, caption), 1);
     const int limit = room();
+    const int usable = limit - std::max(1, own.pixelSize() / 8);
     resize(limit > 0 ? std::min(natural, limit) : natural, height());
-    m_fitted = limit > 0 && natural > limit && own.pixelSize() > 1;
+    m_fitted = limit > 0 && natural > usable && own.pixelSize() > 1;
     if (!m_fitted)
         return;
     // Text width grows about in proportion to the size: start there and
@@ -89,9 +88,9 @@ void TLabel::fit()
     QFont f = own;
     const auto fits = [&](int px) {
         f.setPixelSize(px);
-        return advance(f, caption) <= limit;
+        return advance(f, caption) <= usable;
     };
-    int px = std::clamp(own.pixelSize() * limit / natural, 1, own.pixelSize() - 1);
+    int px = std::clamp(own.pixelSize() * usable / natural, 1, own.pixelSize() - 1);
     while (px > 1 && !fits(px))
         --px;
     while (px + 1 < own.pixelSize() && fits(px + 1))

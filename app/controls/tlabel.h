@@ -5,8 +5,9 @@
 // A label that sizes itself to its caption from a fixed left edge, opaque on
 // the window colour. Where its room ends short of the caption (rightLimit,
 // in the parent's coordinates; 0 means no limit), the caption is drawn in the
-// same font made just small enough to fit, keeping the left edge and the
-// vertical centre, so neighbouring values never smear into each other.
+// same font made just small enough to fit with a gap to spare, keeping the
+// left edge and the vertical centre, so neighbouring values never smear into
+// each other.
 class TLabel : public QLabel
 {
     Q_OBJECT
