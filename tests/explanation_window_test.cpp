@@ -15,7 +15,7 @@ class ExplanationWindowTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { fixture::startForms(); }
+    void initTestCase() { QVERIFY(fixture::startForms()); }
     void commandsExplainTheirValues();
 };
 
@@ -25,7 +25,7 @@ void ExplanationWindowTest::commandsExplainTheirValues()
     QCOMPARE(Form1->zluta_3->toolTip(), QStringLiteral("žlutý výsledek, cifra d0: zatím nic nespočteno."));
 
     fixture::setOperands(5, 2);
-    fixture::click("Button4");  // <<
+    QVERIFY(fixture::click("Button4"));  // <<
     const auto z = registers::vysvetliZlutou(registers::store(), registers::Operace::Vlevo);
     QVERIFY(z);
     QCOMPARE(Form1->zluta->accessibleDescription(), QString::fromStdString(z->cislo.popis));
@@ -33,15 +33,15 @@ void ExplanationWindowTest::commandsExplainTheirValues()
     QVERIFY(Form1->modra->toolTip().contains(QStringLiteral("řádek ukazuje 5")));
 
     // A draw explains the blue row plainly again and leaves the yellow one.
-    fixture::click("Button1");
+    QVERIFY(fixture::click("Button1"));
     QCOMPARE(Form1->modra->accessibleDescription(), plainBlue);
     QCOMPARE(Form1->modra->toolTip(), QString());
     QCOMPARE(Form1->zluta->toolTip(), QString::fromStdString(z->cislo.tip));
 
     // Komplement re-reads the operands even with no operand chosen.
     fixture::setOperands(5, 2);
-    fixture::click("Button4");
-    fixture::click("Button7");
+    QVERIFY(fixture::click("Button4"));
+    QVERIFY(fixture::click("Button7"));
     QCOMPARE(Form1->modra->accessibleDescription(), plainBlue);
     Form2->close();
 }
