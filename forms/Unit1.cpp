@@ -1,7 +1,9 @@
 #include "forms/Unit1.h"
 
 #include "controls/conversions.h"
+#include "controls/tannouncer.h"
 #include "forms/Unit2.h"
+#include "registers/announcement.h"
 #include "registers/generator.h"
 #include "registers/operations.h"
 #include "registers/store.h"
@@ -47,7 +49,8 @@ void TForm1::generuj()
 // Runs after every command has set its captions.
 void TForm1::hotovo(registers::Operace operace)
 {
-    static_cast<void>(operace);
+    // The result is said as well as shown, the focus staying on the button.
+    TAnnouncer::Of(this)->Announce(QString::fromStdString(registers::oznameni(registers::store(), operace)));
 }
 
 void TForm1::ukazZlutou(registers::Operace operace)
