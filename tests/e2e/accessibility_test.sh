@@ -7,10 +7,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 
 x_start
 busfile=$(mktemp)
-dbus-daemon --session --nofork --print-address=3 3>"$busfile" >/dev/null 2>&1 &
-DBUS_PID=$!
-for _ in $(seq 100); do [ -s "$busfile" ] && break; sleep 0.05; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$busfile"); export DBUS_SESSION_BUS_ADDRESS
+bus_start "$busfile"
 rm -f "$busfile"
 trap 'kill $DBUS_PID 2>/dev/null; x_cleanup' EXIT
 

@@ -31,6 +31,14 @@ x_start() {
     sleep 1
 }
 
+# Starts a private session bus; DBUS_PID is its process.
+bus_start() {
+    dbus-daemon --session --nofork --print-address=3 3>"$1" >/dev/null 2>&1 &
+    DBUS_PID=$!
+    for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.05; done
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$1"); export DBUS_SESSION_BUS_ADDRESS
+}
+
 # Starts the program (its path, then any environment as NAME=value) and sets
 # MAIN to its main window's id once that is visible.
 start_bitovka() {
