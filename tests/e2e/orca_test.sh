@@ -36,6 +36,7 @@ step modra space; step proved Return; step zavri Escape
 kill "$ORCA_PID"; wait "$ORCA_PID"; ORCA_PID=
 grep -q "ORCA: Shutdown complete" "$T/log" || fail "Orca did not end cleanly"
 wmctrl -i -c "$MAIN"; wait_exit
+[ "$EXIT_CODE" = 0 ] || fail "exit code $EXIT_CODE"
 
 # The fixed generator's second draw is blue 2, red 4; the shift leaves the
 # blue row at 2, and the complement is of what the row shows.
