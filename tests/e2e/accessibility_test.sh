@@ -6,10 +6,7 @@ set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 x_start
-busfile=$(mktemp)
-bus_start "$busfile"
-rm -f "$busfile"
-trap 'kill $DBUS_PID 2>/dev/null; x_cleanup' EXIT
+bus_start
 
 # A screen reader would switch accessibility on; here the program is told directly.
 start_bitovka "$1" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -6,6 +6,7 @@ set -u
 . "$(dirname "$0")/xsession.sh"
 
 x_start
+bus_start
 start_bitovka "$1"
 main=$MAIN
 

@@ -10,10 +10,10 @@ T=$(mktemp -d)
 export HOME="$T" XDG_CONFIG_HOME="$T/c" XDG_DATA_HOME="$T/d" XDG_CACHE_HOME="$T/k" XDG_RUNTIME_DIR="$T/r"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 x_start
-bus_start "$T/bus"
+bus_start
 orca -d speech -u "$T/orca" --debug-file="$T/log" >/dev/null 2>&1 &
 ORCA_PID=$!
-trap 'kill $ORCA_PID $DBUS_PID 2>/dev/null; x_cleanup; rm -rf "$T"' EXIT
+trap 'kill $ORCA_PID 2>/dev/null; x_cleanup; rm -rf "$T"' EXIT
 # Orca listens once the accessibility registry lists its events.
 a11y=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress | cut -d"'" -f2)
 for _ in $(seq 100); do

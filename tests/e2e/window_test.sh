@@ -5,6 +5,7 @@ set -u
 . "$(dirname "$0")/xsession.sh"
 
 x_start
+bus_start
 start_bitovka "$1"
 w=$MAIN
 sleep 0.3

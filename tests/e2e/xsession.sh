@@ -1,10 +1,10 @@
 # Sourced by the end-to-end tests: a private X server with a window manager,
 # torn down on exit, and small helpers to wait for windows.
 
-XVFB_PID=; WM_PID=; APP_PID=
+XVFB_PID=; WM_PID=; APP_PID=; DBUS_PID=
 
 x_cleanup() {
-    for pid in $APP_PID $WM_PID $XVFB_PID; do
+    for pid in $APP_PID $WM_PID $XVFB_PID $DBUS_PID; do
         kill "$pid" 2>/dev/null || true
     done
     wait 2>/dev/null || true
@@ -31,12 +31,14 @@ x_start() {
     sleep 1
 }
 
-# Starts a private session bus; DBUS_PID is its process.
+# Starts a private session bus, as every desktop session has one.
 bus_start() {
-    dbus-daemon --session --nofork --print-address=3 3>"$1" >/dev/null 2>&1 &
+    busfile=$(mktemp)
+    dbus-daemon --session --nofork --print-address=3 3>"$busfile" >/dev/null 2>&1 &
     DBUS_PID=$!
-    for _ in $(seq 100); do [ -s "$1" ] && break; sleep 0.05; done
-    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$1"); export DBUS_SESSION_BUS_ADDRESS
+    for _ in $(seq 100); do [ -s "$busfile" ] && break; sleep 0.05; done
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$busfile"); export DBUS_SESSION_BUS_ADDRESS
+    rm -f "$busfile"
 }
 
 # Starts the program (its path, then any environment as NAME=value) and sets
