@@ -1,7 +1,9 @@
 #include "forms/Unit1.h"
 
 #include "controls/conversions.h"
+#include "controls/tannouncer.h"
 #include "forms/Unit2.h"
+#include "registers/announcement.h"
 #include "registers/generator.h"
 #include "registers/operations.h"
 #include "registers/store.h"
@@ -62,6 +64,8 @@ void TForm1::hotovo(registers::Operace operace)
     if (const auto z = registers::vysvetliZlutou(s, operace))
         popisZlutou(*z);
     popis(modra, registers::vysvetliModrou(s));
+    // The result is said as well as shown, the focus staying on the button.
+    TAnnouncer::Of(this)->Announce(QString::fromStdString(registers::oznameni(s, operace)));
 }
 
 void TForm1::popisZlutou(const registers::ZlutyPopis &p)

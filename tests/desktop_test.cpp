@@ -75,7 +75,7 @@ void DesktopTest::iconIsTheInstalledOne()
 
 void DesktopTest::buttonsAreFoundByTheirCaptions()
 {
-    const QStringList captions = {"Generuj", "Disjunkce", "Nerovnost", "<<", ">>",
+    const QStringList captions = {"Generuj", "Disjunkce", "Nerovnost", "Posun doleva", "Posun doprava",
                               "Konjunkce", "Komplement", "Větší", "Menší"};
     for (int i = 1; i <= 9; ++i) {
         auto *b = Form1->findChild<QAbstractButton *>(QStringLiteral("Button%1").arg(i));

@@ -8,7 +8,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-EXPECTED_BUTTONS = ["Generuj", "Disjunkce", "Nerovnost", "<<", ">>", "Konjunkce",
+EXPECTED_BUTTONS = ["Generuj", "Disjunkce", "Nerovnost", "Posun doleva", "Posun doprava", "Konjunkce",
                     "Komplement", "Větší", "Menší"]
 ROWS = [("modrý operand", "blue"), ("červený operand", "red"), ("žlutý výsledek", "yellow")]
 PLACES = ["desítkově", "cifra d2", "cifra d1", "cifra d0"]
