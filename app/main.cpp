@@ -4,14 +4,9 @@
 
 #include "controls/startupprobe.h"
 
-#include <QLocale>
-
 int main(int argc, char *argv[])
 {
     startupProbe("main");
-    // The program speaks Czech whatever the desktop's language; assistive
-    // technology is told so and can pick a Czech voice.
-    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     TApplication app(argc, argv);
     startupProbe("application object");
     return app.RunProtected([] {

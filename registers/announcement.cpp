@@ -16,14 +16,6 @@ std::string zluta(const Store &s)
         + cislo(c.d0);
 }
 
-// The blue row shows the last drawn operand; its digits are that operand's
-// split, which they put back together.
-int modryRadek(const Store &s)
-{
-    const Cifry &c = s.modra_cifry;
-    return 4 * c.d2 + 2 * c.d1 + c.d0;
-}
-
 } // namespace
 
 std::string oznameni(const Store &s, Operace operace)

@@ -53,16 +53,9 @@ Popis popis(const std::string &role, const std::string &vysvetleni)
     return {text, text};
 }
 
-// The value the blue row shows: the last drawn operand, whose digits the
-// store keeps (a shift changes the operand, not these digits).
-int zobrazenaModra(const Store &s)
-{
-    return 4 * s.modra_cifry.d2 + 2 * s.modra_cifry.d1 + s.modra_cifry.d0;
-}
-
 bool modraPosunuta(const Store &s)
 {
-    return s.modra_cislo != zobrazenaModra(s);
+    return s.modra_cislo != modryRadek(s);
 }
 
 // The blue operand as the operations see it, with a word on the row when
@@ -71,7 +64,7 @@ std::string modra(const Store &s)
 {
     std::string out = cislo(s.modra_cislo);
     if (modraPosunuta(s))
-        out += " (uložený po posunu; modrý řádek ukazuje " + cislo(zobrazenaModra(s)) + ")";
+        out += " (uložený po posunu; modrý řádek ukazuje " + cislo(modryRadek(s)) + ")";
     return out;
 }
 
@@ -223,7 +216,7 @@ ZlutyPopis posun(const Store &s, Operace op)
     }
     if (modraPosunuta(s))
         text += " Uložený modrý operand je teď " + cislo(po) + "; modrý řádek dál ukazuje "
-            + cislo(zobrazenaModra(s)) + ", naposledy vylosovaný.";
+            + cislo(modryRadek(s)) + ", naposledy vylosovaný.";
     text += " " + rozkladVeta(po);
     return sCiframi(text, po, "čísla");
 }
@@ -272,7 +265,7 @@ Popis vysvetliModrou(const Store &s)
     if (!modraPosunuta(s))
         return {modraRole, std::string()};
     const std::string m = cislo(s.modra_cislo);
-    return popis(modraRole, "řádek ukazuje " + cislo(zobrazenaModra(s)) + ", naposledy vylosovaný operand. "
+    return popis(modraRole, "řádek ukazuje " + cislo(modryRadek(s)) + ", naposledy vylosovaný operand. "
                                 "Uložený modrý operand je po posunu " + m + " (" + bity16(s.modra_cislo)
                                 + ") a s ním počítají další operace, dokud Generuj nevylosuje nový nebo "
                                   "Komplement nevezme modrý znovu z řádku.");

@@ -2,6 +2,11 @@
 
 namespace registers {
 
+int modryRadek(const Store &s)
+{
+    return 4 * s.modra_cifry.d2 + 2 * s.modra_cifry.d1 + s.modra_cifry.d0;
+}
+
 Store &store()
 {
     static Store theStore;

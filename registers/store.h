@@ -21,6 +21,10 @@ struct Store {
     std::int16_t modra_pred_posunem = 0;
 };
 
+// The value the blue row shows: the last drawn operand, put back together from
+// its stored digits (a shift changes the operand, not these digits).
+int modryRadek(const Store &s);
+
 // The one store of the running program, zero at start and never reset.
 Store &store();
 

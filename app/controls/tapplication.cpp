@@ -46,6 +46,9 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
+    // The program speaks Czech whatever the desktop's language; assistive
+    // technology is told so and can pick a Czech voice.
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     installFontSubstitutes();
 }
 
