@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     startupProbe("main");
     TApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("cz.bitovka.Bitovka")); // a dock finds the entry and icon by it
     startupProbe("application object");
     return app.RunProtected([] {
         Application->Initialize();

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QTest>
 
+#include <cstdlib>
+
 namespace {
 
 QString accessible(QObject *o, QAccessible::Text t)
@@ -28,7 +30,7 @@ private slots:
     void initTestCase() { QVERIFY(fixture::startForms()); }
 
     void iconIsThirtyTwoSquareInSixteenColours();
-    void iconIsTheInstalledOne();
+    void menuIconsReadOnLightAndDarkPanels();
     void buttonsAreFoundByTheirCaptions();
     void valueLabelsReadTheirValueAndSayWhatTheyShow();
     void everyButtonExplainsItself();
@@ -65,12 +67,38 @@ void DesktopTest::iconIsThirtyTwoSquareInSixteenColours()
     QCOMPARE(Form2->windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32), img);
 }
 
-void DesktopTest::iconIsTheInstalledOne()
+namespace {
+
+// The share of the icon's square that stands out from a panel of the given
+// grey, by at least 40 % of the grey scale, once the icon is laid on it.
+double standsOut(const QImage &icon, int panel)
 {
-    const QImage installed(QStringLiteral(BITOVKA_SOURCE_DIR "/data/icons/cz.bitovka.Bitovka.png"));
-    QCOMPARE(installed.size(), QSize(32, 32));
-    const QImage carried = Form1->windowIcon().pixmap(32, 32).toImage();
-    QCOMPARE(installed.convertToFormat(QImage::Format_ARGB32), carried.convertToFormat(QImage::Format_ARGB32));
+    int seen = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            const QRgb p = icon.pixel(x, y);
+            const int shown = (qGray(p) * qAlpha(p) + panel * (255 - qAlpha(p))) / 255;
+            if (std::abs(shown - panel) >= 102)
+                ++seen;
+        }
+    }
+    return static_cast<double>(seen) / (icon.width() * icon.height());
+}
+
+} // namespace
+
+void DesktopTest::menuIconsReadOnLightAndDarkPanels()
+{
+    for (int size : {48, 64, 128}) {
+        const QString path = QStringLiteral(BITOVKA_SOURCE_DIR "/data/icons/%1x%1/cz.bitovka.Bitovka.png").arg(size);
+        const QImage icon = QImage(path).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(size, size));
+        // A white, a light grey, a dark grey and a black panel.
+        for (int panel : {255, 200, 48, 0}) {
+            const double share = standsOut(icon, panel);
+            QVERIFY2(share >= 0.10, qPrintable(QStringLiteral("%1 px on grey %2: %3").arg(size).arg(panel).arg(share)));
+        }
+    }
 }
 
 void DesktopTest::buttonsAreFoundByTheirCaptions()
