@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Bitovka developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /*
  * clicklatency - time from a synthetic mouse click on a Bitovka button to
  * the yellow row's repaint, measured from outside through the X server.

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up and response benchmark of the release build, run by hand (never
 # in CI). Prints one table:
 #   - launch -> first settled, painted main window, and resident memory at

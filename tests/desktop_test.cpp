@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Bitovka developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "formsfixture.h"
 
 #include "controls/exception.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Bitovka developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random sequences of everything a user can do, played on the real
 // windows and, step by step, on a small reference model written here from the
 // program's described behaviour. After every step all twelve value captions,

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs into a scratch root, as a package build does, and checks what a
 # desktop relies on: the entry and the metadata pass their validators, the
 # icons (each PNG of its folder's size) and the manual page are where they

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Bitovka developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cifry_helpers.h"
 #include "registers/digits.h"
 #include "registers/generator.h"

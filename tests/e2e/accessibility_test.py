@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Operates Bitovka the way a screen reader does, over the AT-SPI bus: finds
 every control by its name, presses buttons through their accessible action,
 reads the value labels back and counts the yellow row's change announcements."""

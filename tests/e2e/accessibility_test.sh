@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the AT-SPI test against the real program in a private session.
 set -u
 . "$(dirname "$0")/xsession.sh"

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The complement dialog in a real session: Alt+O opens it, a window of the
 # main window's own, Esc hides it, and closing the main window while it is
 # open ends the program with code 0, leaving no window behind.

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where there is no session bus at all (a bare window manager, a remote X
 # session), the program still starts, works and ends with code 0.
 set -u

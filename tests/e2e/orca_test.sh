@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Orca, Debian's screen reader, beside the program: commands by keyboard, and
 # what Orca said after each held against the result shown. Orca speaks only
 # into its debug log, read once Orca has ended; an utterance belongs to the

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program in a real window: titled "Bitovka", 360x358, not
 # resizable or maximisable, and closing it ends the program with code 0.
 set -u

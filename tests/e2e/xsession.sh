@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the end-to-end tests: a private desktop session (X server,
 # window manager and session bus), torn down on exit, and small helpers to
 # wait for windows.
