@@ -63,12 +63,13 @@ bool modraPosunuta(const Store &s)
 }
 
 // The blue operand as the operations see it, with a word on the row when
-// it shows another number.
+// it showed another number. Said of the moment the command ran: the text
+// stays on the yellow value after the next draw.
 std::string modra(const Store &s)
 {
     std::string out = cislo(s.modra_cislo);
     if (modraPosunuta(s))
-        out += " (uložený po posunu; modrý řádek ukazuje " + cislo(modryRadek(s)) + ")";
+        out += " (uložený po posunu; modrý řádek přitom ukazoval " + cislo(modryRadek(s)) + ")";
     return out;
 }
 
@@ -219,8 +220,8 @@ ZlutyPopis posun(const Store &s, Operace op)
             + ".";
     }
     if (modraPosunuta(s))
-        text += " Uložený modrý operand je teď " + cislo(po) + "; modrý řádek dál ukazuje "
-            + cislo(modryRadek(s)) + ", naposledy vylosovaný.";
+        text += " Uloženým modrým operandem se tím stalo " + cislo(po) + "; modrý řádek přitom dál ukazoval "
+            + cislo(modryRadek(s)) + ", naposledy vylosovaný operand.";
     text += " " + rozkladVeta(po);
     return sCiframi(text, po, "čísla");
 }
@@ -231,7 +232,7 @@ ZlutyPopis komplement(const Store &s, Operace op)
     const int v = modry ? s.modra_cislo : s.cervena_cislo;
     const int y = s.zluta_cislo;
     std::string text = cislo(y) + ". Komplement " + (modry ? "modrého" : "červeného") + " operandu " + cislo(v)
-        + ", jak ho ukazuje " + (modry ? "modrý" : "červený")
+        + ", jak ho ukazoval " + (modry ? "modrý" : "červený")
         + " řádek (Komplement bere oba operandy znovu z řádků, a tím ruší posuny modrého): každý z 16 bitů "
           "se obrátí, NOT "
         + bity16(v) + " = " + bity16(y) + ", a to je " + cislo(-v) + " - 1 = " + cislo(y) + ". " + rozkladVeta(y);

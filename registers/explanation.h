@@ -32,7 +32,8 @@ struct ZlutyPopis {
 // The yellow row explained just after `posledni` has run on `s`; for
 // Operace::Zadna, the row before anything was computed. Generuj computes no
 // result and leaves the yellow row as it was, so it has nothing new to say:
-// no value. The earlier explanation stays true, as it names its operands.
+// no value. The earlier explanation stays true: it names its operands and
+// tells of the rows as they were when it ran.
 std::optional<ZlutyPopis> vysvetliZlutou(const Store &s, Operace posledni);
 
 // The blue value: after a shift the stored blue operand is no longer the one

@@ -25,6 +25,8 @@ TEST(Oznameni, AfterEachCommand)
         {5, 0, registers::komplementModre, Operace::KomplementModre, "Žlutá -6, cifry -1 -1 0"},
         {5, 2, registers::vlevo, Operace::Vlevo,
          "Žlutá 10, cifry 2 1 0. Uložená modrá je teď 10, modrý řádek ukazuje 5"},
+        {5, 2, registers::vpravo, Operace::Vpravo,
+         "Žlutá 2, cifry 0 1 0. Uložená modrá je teď 2, modrý řádek ukazuje 5"},
         // Shifting zero leaves the stored operand as the row shows it.
         {0, 3, registers::vpravo, Operace::Vpravo, "Žlutá 0, cifry 0 0 0"},
     };

@@ -11,6 +11,7 @@
 #include "registers/explanation.h"
 #include "registers/store.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 // The window puts the core's explanations on the value labels.
@@ -41,6 +42,11 @@ void ExplanationWindowTest::commandsExplainTheirValues()
     QCOMPARE(Form1->modra->accessibleDescription(), plainBlue);
     QCOMPARE(Form1->modra->toolTip(), QString());
     QCOMPARE(Form1->zluta->toolTip(), QString::fromStdString(z->cislo.tip));
+    // What stays on the yellow value claims no number for the blue row that
+    // the row no longer shows.
+    auto shows = QRegularExpression(QStringLiteral("ukazuje (-?\\d+)")).globalMatch(Form1->zluta->toolTip());
+    while (shows.hasNext())
+        QCOMPARE(shows.next().captured(1), Form1->modra->Caption());
 
     // Komplement re-reads the operands even with no operand chosen.
     fixture::setOperands(5, 2);
