@@ -127,14 +127,21 @@ ZlutyPopis sCiframi(const std::string &vysvetleni, int v, const std::string &zCe
     return out;
 }
 
-ZlutyPopis nicNespocteno()
+// The value explained by `vysvetleni`, the three digits all by `cifra`.
+ZlutyPopis sJednouCifrou(const std::string &vysvetleni, const std::string &cifra)
 {
     ZlutyPopis out;
-    out.cislo = popis(zlutaRole, "zatím nic nespočteno. Výsledek sem zapíše kterákoli operace: Disjunkce, "
-                                 "Nerovnost, Konjunkce, Větší, Menší, posuny << a >> nebo Komplement.");
+    out.cislo = popis(zlutaRole, vysvetleni);
     for (std::size_t i = 0; i < 3; ++i)
-        out.cifry.at(i) = popis(cifraRole.at(i), "zatím nic nespočteno.");
+        out.cifry.at(i) = popis(cifraRole.at(i), cifra);
     return out;
+}
+
+ZlutyPopis nicNespocteno()
+{
+    return sJednouCifrou("zatím nic nespočteno. Výsledek sem zapíše kterákoli operace: Disjunkce, "
+                         "Nerovnost, Konjunkce, Větší, Menší, posuny << a >> nebo Komplement.",
+                         "zatím nic nespočteno.");
 }
 
 // The three combinations: the value is a truth, the digits are bitwise.
@@ -193,11 +200,7 @@ ZlutyPopis porovnani(const Store &s, Operace op)
     if (b < 0 || r < 0)
         text += " Porovnává se se znaménkem.";
     text += " Porovnání cifry nepočítá, jsou vždy 0, 0, 0.";
-    ZlutyPopis out;
-    out.cislo = popis(zlutaRole, text);
-    for (std::size_t i = 0; i < 3; ++i)
-        out.cifry.at(i) = popis(cifraRole.at(i), "0. Porovnání cifry nepočítá, jsou vždy 0, 0, 0.");
-    return out;
+    return sJednouCifrou(text, "0. Porovnání cifry nepočítá, jsou vždy 0, 0, 0.");
 }
 
 ZlutyPopis posun(const Store &s, Operace op)
