@@ -22,7 +22,17 @@ entry="$share/applications/$id.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
 
 desktop-file-validate "$entry" || fail "desktop entry"
-appstreamcli validate --no-net "$metainfo" || fail "metainfo"
+# AppStream 1.0 is held to every note it makes (--strict), so a deprecated
+# tag fails here and not first in a software centre. Bitovka has no web page,
+# and inventing one would be worse than none: that one warning is lowered to
+# pedantic. 0.16 knows neither the missing homepage nor the <developer> tag
+# that replaces <developer_name>, and only notes the latter as unknown.
+case $(appstreamcli --version) in
+*"version: 0."*) strict= ;;
+*) strict="--strict --override=url-homepage-missing=pedantic" ;;
+esac
+# shellcheck disable=SC2086
+appstreamcli validate --no-net $strict "$metainfo" || fail "metainfo"
 [ -x "$root/usr/bin/bitovka" ] || fail "no program in bin"
 grep -q "^Icon=$id\$" "$entry" || fail "entry names another icon"
 grep -q '^Name\[cs\]=' "$entry" || fail "no Czech name"
