@@ -53,7 +53,7 @@ TEST(Explanation, WhatEachSurprisingCaseStates)
         std::vector<Op> kroky;
         Operace posledni;
         std::vector<std::string> cislo;
-        std::array<std::string, 3> cifry;  // d2, d1, d0, each after its role
+        std::array<std::string, 3> cifry;  // d2, d1, d0, each after its role; empty: not held here
     };
     const std::string nepocita = "0. Porovnání cifry nepočítá, jsou vždy 0, 0, 0.";
     const std::string nic = "zatím nic nespočteno.";
@@ -71,8 +71,13 @@ TEST(Explanation, WhatEachSurprisingCaseStates)
           "Žluté číslo je pravdivostní hodnota, cifry jsou bitový výsledek: 101 OR 010 = 111, tedy cifry 1, 1, 1."},
          {"1, bit s váhou 4 bitového výsledku 7 (dvojkově 111).", "1, bit s váhou 2 bitového výsledku 7 (dvojkově 111).",
           "1, bit s váhou 1 bitového výsledku 7 (dvojkově 111)."}},
+        {0, 0, {registers::disjunkce}, Operace::Disjunkce, {"oba operandy jsou nulové, proto 0 (nepravda)"}, nuly},
         {3, 3, {registers::nerovnost}, Operace::Nerovnost, {"operandy se rovnají, proto 0 (nepravda)", "011 XOR 011 = 000"},
          nuly},
+        // 8, the one drawn operand that needs a fourth bit.
+        {5, 8, {registers::nerovnost}, Operace::Nerovnost,
+         {"operandy se liší, proto 1", "0000 0000 0000 0101 XOR 0000 0000 0000 1000 = 0000 0000 0000 1101, tedy 13. "
+          "Cifry 3, 0, 1 jsou rozklad čísla 13"}, {}},
         {5, 0, {registers::konjunkce}, Operace::Konjunkce, {"aspoň jeden operand je nulový, proto 0 (nepravda)"}, nuly},
         // True, though no bit is common; a negative operand needs all 16 bits.
         {5, 2, posuny(13, 0, registers::konjunkce), Operace::Konjunkce,
@@ -121,7 +126,8 @@ TEST(Explanation, WhatEachSurprisingCaseStates)
         {7, 2, posuny(0, 1), Operace::Vpravo, {"tedy 7 : 2 = 3,5, zaokrouhleno dolů na 3. Uloženým"},
          {"0, bit s váhou 4 čísla 3 (dvojkově 011).", "1, bit s váhou 2 čísla 3 (dvojkově 011).",
           "1, bit s váhou 1 čísla 3 (dvojkově 011)."}},
-        // An exact half is not rounded; back at the row's number, no word on the row.
+        // Exact halves, negative too, are not rounded; back at the row's number, no word on the row.
+        {3, 2, posuny(15, 1), Operace::Vpravo, {"tedy -32768 : 2 = -16384. Uloženým"}, {}},
         {5, 2, posuny(1, 1), Operace::Vpravo, {"tedy 10 : 2 = 5. Cifry 1, 0, 1 jsou dvojkový zápis čísla 5."},
          {"1, bit s váhou 4 čísla 5 (dvojkově 101).", "0, bit s váhou 2 čísla 5 (dvojkově 101).",
           "1, bit s váhou 1 čísla 5 (dvojkově 101)."}},
@@ -155,8 +161,11 @@ TEST(Explanation, WhatEachSurprisingCaseStates)
         }
         for (const auto &kus : c.cislo)
             EXPECT_NE(text.find(kus), std::string::npos) << "no «" << kus << "» in\n" << text;
-        for (std::size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(z->cifry.at(i).popis, "žlutý výsledek, " + role.at(i) + c.cifry.at(i)) << text;
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (!c.cifry.at(i).empty()) {
+                EXPECT_EQ(z->cifry.at(i).popis, "žlutý výsledek, " + role.at(i) + c.cifry.at(i)) << text;
+            }
+        }
     }
 }
 
