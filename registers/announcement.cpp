@@ -16,7 +16,7 @@ std::string cislo(int v)
 std::string zluta(const Store &s)
 {
     const Cifry &c = s.zluta_cifry;
-    return "Žlutá " + cislo(s.zluta_cislo) + ", cifry " + cislo(c.d2) + " " + cislo(c.d1) + " "
+    return "Žlutá " + cislo(s.zluta_cislo) + ", cifry " + cislo(c.d2) + ", " + cislo(c.d1) + ", "
         + cislo(c.d0);
 }
 

@@ -22,6 +22,27 @@ std::string cislo(int v)
     return std::to_string(v);
 }
 
+// A negative number written after an operator sits in parentheses: 2 × (-3).
+std::string zavorka(int v)
+{
+    return v < 0 ? "(" + cislo(v) + ")" : cislo(v);
+}
+
+// The exact quotient of v : 2 or v : 4 with the Czech decimal comma, so that
+// a rounded quotient can be shown beside the number it was rounded from.
+std::string presne(int v, int delitel)
+{
+    const int a = v < 0 ? -v : v;
+    std::string out = (v < 0 ? "-" : "") + cislo(a / delitel);
+    if (a % delitel != 0) {
+        std::string setiny = cislo(a % delitel * 100 / delitel);
+        if (setiny.back() == '0')
+            setiny.pop_back();
+        out += "," + setiny;
+    }
+    return out;
+}
+
 bool maly(int v)
 {
     return v >= 0 && v <= 7;
@@ -63,13 +84,14 @@ bool modraPosunuta(const Store &s)
 }
 
 // The blue operand as the operations see it, with a word on the row when
-// it showed another number. Said of the moment the command ran: the text
-// stays on the yellow value after the next draw.
-std::string modra(const Store &s)
+// it showed another number; `ulozeny` is that word in the sentence's case.
+// Said of the moment the command ran: the text stays on the yellow value
+// after the next draw.
+std::string modra(const Store &s, const char *ulozeny)
 {
     std::string out = cislo(s.modra_cislo);
     if (modraPosunuta(s))
-        out += " (uložený po posunu; modrý řádek přitom ukazoval " + cislo(modryRadek(s)) + ")";
+        out += " (" + std::string(ulozeny) + " po posunu; modrý řádek přitom ukazoval " + cislo(modryRadek(s)) + ")";
     return out;
 }
 
@@ -78,16 +100,16 @@ std::string rozkladVeta(int v)
 {
     const Cifry c = rozloz(static_cast<std::int16_t>(v));
     const std::string w = cislo(v);
+    const std::string cifry = "Cifry " + cifryText(c);
     if (maly(v))
-        return "Cifry " + cifryText(c) + " jsou dvojkový zápis čísla " + w + ".";
-    std::string out = "Cifry " + cifryText(c) + " jsou rozklad " + (v < 0 ? "záporného " : "") + "čísla " + w
-        + ": d2 = " + w + " / 4 = " + cislo(c.d2) + ", d1 = (" + w + " mod 4) / 2 = " + cislo(c.d1)
-        + ", d0 = " + w + " mod 2 = " + cislo(c.d0) + "; ";
+        return cifry + " jsou dvojkový zápis čísla " + w + ".";
+    const std::string vzorce = ": d2 = " + w + " : 4 = " + cislo(c.d2) + ", d1 = (" + w + " mod 4) : 2 = "
+        + cislo(c.d1) + ", d0 = " + w + " mod 2 = " + cislo(c.d0) + ". ";
     if (v < 0)
-        out += "dělí se směrem k nule a zbytek má znaménko čísla, proto jsou cifry nulové nebo záporné.";
-    else
-        out += "d2 nese všechny bity nad dvěma nejnižšími, proto je větší než 1.";
-    return out;
+        return cifry + " jsou rozklad záporného čísla " + w + " dělením, při němž se podíly zaokrouhlují k nule"
+            + vzorce + "Zbytek má znaménko čísla, proto jsou cifry nulové nebo záporné.";
+    return cifry + " jsou rozklad čísla " + w + " celočíselným dělením" + vzorce
+        + "Číslo je aspoň 8, proto je d2 větší než 1: nese všechny bity nad dvěma nejnižšími.";
 }
 
 // One digit of the value v: which bit it is, or why it is not a plain bit.
@@ -104,15 +126,23 @@ Popis cifraPopis(std::size_t pozice, int v, const std::string &zCeho)
             text += " (dvojkově " + bity(v, 3) + ")";
         text += ".";
     } else if (v >= 0) {
-        text += "podíl " + w + " / 4: nese všechny bity " + zCeho + " " + w
-            + " nad dvěma nejnižšími, proto je větší než 1.";
+        text += (v % 4 != 0 ? "neúplný podíl " + w + " : 4 (zbytek " + cislo(v % 4) + ")" : "podíl " + w + " : 4")
+            + ". Protože " + w + " je aspoň 8, je d2 větší než 1: nese všechny bity nad dvěma nejnižšími.";
     } else if (pozice == 0) {
-        text += "podíl " + w + " / 4 zaokrouhlený k nule"
-            + std::string(d < 0 ? "; záporné číslo má cifry nulové nebo záporné." : ".");
+        text += "podíl " + w + " : 4 = " + presne(v, 4);
+        if (v % 4 != 0)
+            text += ", zaokrouhleno k nule na " + cislo(d);
+        text += d < 0 ? "; záporné číslo má cifry nulové nebo záporné." : ".";
     } else {
-        const int zbytek = pozice == 1 ? v % 4 : v % 2;
-        text += pozice == 1 ? "polovina zbytku " + w + " mod 4 = " + cislo(zbytek)
-                            : "zbytek " + w + " mod 2 = " + cislo(zbytek);
+        if (pozice == 1) {
+            const int zbytek = v % 4;
+            text += "polovina zbytku: " + w + " mod 4 = " + cislo(zbytek) + " a " + cislo(zbytek) + " : 2 = "
+                + presne(zbytek, 2);
+            if (zbytek % 2 != 0)
+                text += ", zaokrouhleno k nule na " + cislo(d);
+        } else {
+            text += "zbytek " + w + " mod 2 = " + cislo(d);
+        }
         text += d < 0 ? "; zbytek má znaménko čísla, proto je cifra záporná." : ".";
     }
     return popis(cifraRole.at(pozice), text);
@@ -140,7 +170,8 @@ ZlutyPopis sJednouCifrou(const std::string &vysvetleni, const std::string &cifra
 ZlutyPopis nicNespocteno()
 {
     return sJednouCifrou("zatím nic nespočteno. Výsledek sem zapíše kterákoli operace: Disjunkce, "
-                         "Nerovnost, Konjunkce, Větší, Menší, posuny << a >> nebo Komplement.",
+                         "Nerovnost, Konjunkce, Větší, Menší, posuny << a >> nebo Komplement, "
+                         "je-li v jeho okně zvolena Modrá nebo Červená.",
                          "zatím nic nespočteno.");
 }
 
@@ -171,9 +202,9 @@ ZlutyPopis kombinace(const Store &s, Operace op)
         proc = pravda ? "oba operandy jsou nenulové" : "aspoň jeden operand je nulový";
     }
     v = wrap16(v);
-    std::string text = cislo(s.zluta_cislo) + ". " + jmeno + " modrého " + modra(s) + " a červeného " + cislo(r)
+    std::string text = cislo(s.zluta_cislo) + ". " + jmeno + " modrého " + modra(s, "uloženého") + " a červeného " + cislo(r)
         + ": " + proc + ", proto " + (pravda ? "1 (pravda)" : "0 (nepravda)")
-        + ". Žluté číslo je pravdivost, cifry jsou bitové: ";
+        + ". Žluté číslo je pravdivostní hodnota, cifry jsou bitový výsledek: ";
     if (maly(b) && maly(r)) {
         text += bity(b, 3) + " " + znak + " " + bity(r, 3) + " = " + bity(v, 3) + ", tedy cifry "
             + cifryText(s.zluta_cifry) + ".";
@@ -189,7 +220,7 @@ ZlutyPopis porovnani(const Store &s, Operace op)
     const int b = s.modra_cislo;
     const int r = s.cervena_cislo;
     const bool vetsi = op == Operace::Vetsi;
-    std::string text = cislo(s.zluta_cislo) + ". " + (vetsi ? "Větší" : "Menší") + ": je modrý " + modra(s)
+    std::string text = cislo(s.zluta_cislo) + ". " + (vetsi ? "Větší" : "Menší") + ": je modrý " + modra(s, "uložený")
         + (vetsi ? " větší" : " menší") + " než červený " + cislo(r) + "? ";
     if (s.zluta_cislo != 0)
         text += "Ano, proto 1 (pravda).";
@@ -213,18 +244,25 @@ ZlutyPopis posun(const Store &s, Operace op)
         text += "Posun vlevo (<<) uloženého modrého operandu " + p + " o jeden bit: " + bity16(pred) + " << 1 = "
             + bity16(po);
         if (2 * pred == po)
-            text += ", tedy 2 × " + p + " = " + cislo(po) + ".";
+            text += ", tedy 2 × " + zavorka(pred) + " = " + cislo(po) + ".";
         else
             text += ". Dvojnásobek " + cislo(2 * pred) + " se do 16 bitů se znaménkem nevejde; těchto 16 bitů znamená "
                 + cislo(po) + ".";
     } else {
         text += "Posun vpravo (>>) uloženého modrého operandu " + p + " o jeden bit, znaménkový bit se opakuje: "
-            + bity16(pred) + " >> 1 = " + bity16(po) + ", tedy polovina " + p + " zaokrouhlená dolů, " + cislo(po)
-            + ".";
+            + bity16(pred) + " >> 1 = " + bity16(po) + ", tedy " + p + " : 2 = " + presne(pred, 2);
+        if (pred % 2 != 0)
+            text += ", zaokrouhleno dolů na " + cislo(po);
+        text += ".";
+        // Only here do the two roundings differ: the shift's goes down, the
+        // digits' toward zero.
+        if (pred < 0 && pred % 2 != 0)
+            text += " Posun zaokrouhluje vždy dolů, k menšímu číslu, u záporného čísla tedy od nuly; "
+                    "podíly v rozkladu na cifry se naopak zaokrouhlují k nule.";
     }
     if (modraPosunuta(s))
-        text += " Uloženým modrým operandem se tím stalo " + cislo(po) + "; modrý řádek přitom dál ukazoval "
-            + cislo(modryRadek(s)) + ", naposledy vylosovaný operand.";
+        text += " Uloženým modrým operandem se tím stalo " + cislo(po) + "; modrý řádek přitom dál ukazoval vylosovaný operand "
+            + cislo(modryRadek(s)) + ".";
     text += " " + rozkladVeta(po);
     return sCiframi(text, po, "čísla");
 }
@@ -235,7 +273,7 @@ ZlutyPopis komplement(const Store &s, Operace op)
     const int v = modry ? s.modra_cislo : s.cervena_cislo;
     const int y = s.zluta_cislo;
     std::string text = cislo(y) + ". Komplement " + (modry ? "modrého" : "červeného") + " operandu " + cislo(v)
-        + ", jak ho ukazoval " + (modry ? "modrý" : "červený")
+        + " tak, jak ho ukazoval " + (modry ? "modrý" : "červený")
         + " řádek (Komplement bere oba operandy znovu z řádků, a tím ruší posuny modrého): každý z 16 bitů "
           "se obrátí, NOT "
         + bity16(v) + " = " + bity16(y) + ", a to je " + cislo(-v) + " - 1 = " + cislo(y) + ". " + rozkladVeta(y);

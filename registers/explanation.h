@@ -33,7 +33,9 @@ struct ZlutyPopis {
 // Operace::Zadna, the row before anything was computed. Generuj computes no
 // result and leaves the yellow row as it was, so it has nothing new to say:
 // no value. The earlier explanation stays true: it names its operands and
-// tells of the rows as they were when it ran.
+// tells of the rows as they were when it ran. A complement is explained as
+// of the operand the row showed, which holds only when the caller has set the
+// operands again from the rows before the complement, as Komplement does.
 std::optional<ZlutyPopis> vysvetliZlutou(const Store &s, Operace posledni);
 
 // The blue value: after a shift the stored blue operand is no longer the one

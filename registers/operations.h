@@ -28,7 +28,11 @@ void mensi(Store &s);
 void vlevo(Store &s);
 void vpravo(Store &s);
 
-// Bitwise NOT of one operand into the yellow row.
+// Bitwise NOT of one operand, as stored, into the yellow row. Komplement
+// first sets both operands again from the numbers the blue and red rows show,
+// which undoes any shift of blue; a caller must do the same first, or it gets
+// the complement of a shifted blue, and an explanation that calls that
+// operand the one the row showed.
 void komplementModre(Store &s);
 void komplementCervene(Store &s);
 

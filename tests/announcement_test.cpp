@@ -21,14 +21,14 @@ TEST(Oznameni, AfterEachCommand)
     struct Case { int blue, red; void (*run)(Store &); Operace op; const char *said; };
     const Case cases[] = {
         {4, 1, nullptr, Operace::Generuj, "Modrá 4, červená 1"},
-        {2, 4, registers::disjunkce, Operace::Disjunkce, "Žlutá 1, cifry 1 1 0"},
-        {5, 0, registers::komplementModre, Operace::KomplementModre, "Žlutá -6, cifry -1 -1 0"},
+        {2, 4, registers::disjunkce, Operace::Disjunkce, "Žlutá 1, cifry 1, 1, 0"},
+        {5, 0, registers::komplementModre, Operace::KomplementModre, "Žlutá -6, cifry -1, -1, 0"},
         {5, 2, registers::vlevo, Operace::Vlevo,
-         "Žlutá 10, cifry 2 1 0. Uložená modrá je teď 10, modrý řádek ukazuje 5"},
+         "Žlutá 10, cifry 2, 1, 0. Uložená modrá je teď 10, modrý řádek ukazuje 5"},
         {5, 2, registers::vpravo, Operace::Vpravo,
-         "Žlutá 2, cifry 0 1 0. Uložená modrá je teď 2, modrý řádek ukazuje 5"},
+         "Žlutá 2, cifry 0, 1, 0. Uložená modrá je teď 2, modrý řádek ukazuje 5"},
         // Shifting zero leaves the stored operand as the row shows it.
-        {0, 3, registers::vpravo, Operace::Vpravo, "Žlutá 0, cifry 0 0 0"},
+        {0, 3, registers::vpravo, Operace::Vpravo, "Žlutá 0, cifry 0, 0, 0"},
     };
     for (const auto &c : cases) {
         Store s;

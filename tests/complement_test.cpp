@@ -179,6 +179,10 @@ void ComplementTest::enterPressesProvedAndEscZavri()
     Form1->zluta->setCaption(QStringLiteral("9"));
     QTest::keyClick(Form2, Qt::Key_Return);
     QCOMPARE(fixture::yellow(), QStringList({"-6", "-1", "-1", "0"}));
+    // The keypad's Enter comes with the keypad modifier, and presses Proveď too.
+    Form1->zluta->setCaption(QStringLiteral("9"));
+    QTest::keyClick(Form2, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(fixture::yellow(), QStringList({"-6", "-1", "-1", "0"}));
 
     // Esc runs the very handler of Zavři.
     int closes = 0;

@@ -76,15 +76,9 @@ TEST(Losuj, EveryDraw)
     EXPECT_EQ(registers::operandZLosu(28672), 7);
 }
 
-TEST(Losuj, GeneratorStaysInFifteenBits)
-{
-    registers::Generator g;
-    for (int i = 0; i < 200000; ++i)
-        ASSERT_LE(g.next(), 32767U);
-}
-
 // The C standard's example generator from state 1 draws 16838, 5758, 10113,
-// 17515: operands 4 and 1, then 2 and 4.
+// 17515: operands 4 and 1, then 2 and 4. Without the cut to 15 bits the
+// second draw would be 38526, a red 9.
 TEST(Losuj, FirstDrawsFromTheFixedStart)
 {
     registers::Generator g;
@@ -104,12 +98,6 @@ TEST(Losuj, FirstDrawsFromTheFixedStart)
     // Drawing never touches the yellow row.
     EXPECT_EQ(s.zluta_cislo, 42);
     EXPECT_EQ(s.zluta_cifry, cifry(9, 9, 9));
-}
-
-TEST(Losuj, TheProgramsGeneratorStartsFixed)
-{
-    registers::Generator fresh;
-    EXPECT_EQ(registers::generator().state(), fresh.state());
 }
 
 } // namespace

@@ -53,9 +53,9 @@ for m in re.finditer(r"^(\S+) - SPEECH OUTPUT: '(.*?)' ?\{", open(sys.argv[2], e
     before = [n for t, n in marks if t <= sec(m[1])]
     if before:
         said[before[-1]].append(m[2])
-want = {"generuj": "Modrá 2, červená 4", "disjunkce": "Žlutá 1, cifry 1 1 0",
-        "vlevo": "Žlutá 4, cifry 1 0 0. Uložená modrá je teď 4, modrý řádek ukazuje 2",
-        "proved": "Žlutá -3, cifry 0 -1 -1"}
+want = {"generuj": "Modrá 2, červená 4", "disjunkce": "Žlutá 1, cifry 1, 1, 0",
+        "vlevo": "Žlutá 4, cifry 1, 0, 0. Uložená modrá je teď 4, modrý řádek ukazuje 2",
+        "proved": "Žlutá -3, cifry 0, -1, -1"}
 bad = not any("Posun doleva" in u for u in said["tab"])
 if bad:
     print("FAIL: << is not read as Posun doleva")
