@@ -5,11 +5,31 @@
 #include "controls/tannouncer.h"
 
 #include <QAccessible>
-#include <QAccessibleObject>
 #include <QWidget>
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleObject>
+#endif
 
 namespace {
 
+TAnnouncer::Listener &listener()
+{
+    static TAnnouncer::Listener current = nullptr;
+    return current;
+}
+
+void tell(QAccessibleEvent *event)
+{
+    if (TAnnouncer::Listener l = listener())
+        l(event);
+    else
+        QAccessible::updateAccessibility(event);
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+
+// The notification itself; its window lists it among its children (see
+// TForm), so the tree reads the same from either end.
 class AnnouncerAccessible : public QAccessibleObject
 {
 public:
@@ -48,23 +68,35 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
         return new AnnouncerAccessible(static_cast<TAnnouncer *>(object));
     return nullptr;
 }
+#endif
 
 } // namespace
 
 TAnnouncer::TAnnouncer(QWidget *window)
     : QObject(window)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     static const bool installed = [] {
         QAccessible::installFactory(announcerFactory);
         return true;
     }();
     static_cast<void>(installed);
+    // A reader that has already listed the window's children learns of the
+    // new one.
+    QAccessibleEvent created(this, QAccessible::ObjectCreated);
+    tell(&created);
+#endif
 }
 
 TAnnouncer *TAnnouncer::Of(QWidget *window)
 {
     auto *existing = window->findChild<TAnnouncer *>(QString(), Qt::FindDirectChildrenOnly);
     return existing ? existing : new TAnnouncer(window);
+}
+
+void TAnnouncer::setListener(Listener l)
+{
+    listener() = l;
 }
 
 QWidget *TAnnouncer::Window() const
@@ -77,10 +109,18 @@ void TAnnouncer::Announce(const QString &message)
     if (message.isEmpty() || !Window()->isVisible())
         return;
     m_message = message;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Polite: a reader finishes what it is saying first, as it does with a
+    // status line; the result comes right after the key that asked for it.
+    QAccessibleAnnouncementEvent announced(Window(), message);
+    announced.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+    tell(&announced);
+#else
     // The new name first, so that a reader that keeps names finds it when
     // the notification shows.
     QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    tell(&named);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    tell(&shown);
+#endif
 }

@@ -7,12 +7,16 @@
 #include <QObject>
 #include <QString>
 
+class QAccessibleEvent;
 class QWidget;
 
 // Says short messages through the screen reader while the focus stays where
-// it is. Assistive technology sees it as a notification of its window, named
-// by the last message, that shows again for every new one; screen readers
-// speak a notification as it shows. Nothing is drawn.
+// it is. Nothing is drawn.
+//
+// From Qt 6.8 on, the window asks for each message with the toolkit's own
+// announcement, which screen readers speak as it comes. Before that, the
+// message is the name of a notification of the window, which shows again for
+// every new one; screen readers speak a notification as it shows.
 class TAnnouncer : public QObject
 {
     Q_OBJECT
@@ -26,8 +30,14 @@ public:
     // the window itself as it appears.
     void Announce(const QString &message);
 
-    QString Message() const { return m_message; }
+    const QString &Message() const { return m_message; }
     QWidget *Window() const;
+
+    // Where the requests go: to Qt, which hands them to the screen reader
+    // while one listens and drops them otherwise. Without a reader, a test
+    // listens here instead; nullptr gives them back to Qt.
+    using Listener = void (*)(QAccessibleEvent *event);
+    static void setListener(Listener listener);
 
 private:
     explicit TAnnouncer(QWidget *window);

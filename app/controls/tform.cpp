@@ -11,6 +11,56 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include "controls/tannouncer.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// A form says its results through a notification of its own (TAnnouncer),
+// which is no widget: listed after the widgets, a reader walking down the
+// tree finds it where walking up from it leads.
+class FormAccessible : public QAccessibleWidget
+{
+public:
+    explicit FormAccessible(QWidget *form)
+        : QAccessibleWidget(form)
+    {
+    }
+
+    int childCount() const override { return QAccessibleWidget::childCount() + (notification() ? 1 : 0); }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == QAccessibleWidget::childCount())
+            return notification();
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child && child == notification())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    QAccessibleInterface *notification() const
+    {
+        auto *announcer = widget()->findChild<TAnnouncer *>(QString(), Qt::FindDirectChildrenOnly);
+        return announcer ? QAccessible::queryAccessibleInterface(announcer) : nullptr;
+    }
+};
+
+QAccessibleInterface *formFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TForm"))
+        return new FormAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+#endif
+
 // A form with a parent is a window of its parent's own: a dialog, in the
 // window system's terms, which X11 marks as transient for the parent (a
 // plain window with a parent is not).
@@ -20,6 +70,14 @@ TForm::TForm(QWidget *parent)
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Before any reader asks for the form, which it then keeps.
+    static const bool installed = [] {
+        QAccessible::installFactory(formFactory);
+        return true;
+    }();
+    static_cast<void>(installed);
+#endif
 }
 
 void TForm::setLeft(int left)
