@@ -133,20 +133,51 @@ bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected)
     return true;
 }
 
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto lin = [](qreal v) { return v <= 0.04045 ? v / 12.92 : qPow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 Ink inkIn(QWidget *window, const QRect &area)
 {
     const QImage shot = window->grab().toImage();
     const qreal dpr = shot.devicePixelRatio();
     const QColor ground = window->palette().color(QPalette::Window);
+    const QRect px(QPoint(qCeil(area.left() * dpr), qCeil(area.top() * dpr)),
+                   QPoint(qFloor((area.right() + 1) * dpr) - 1, qFloor((area.bottom() + 1) * dpr) - 1));
+    const auto distance = [&ground](const QColor &c) {
+        return std::max({qAbs(c.red() - ground.red()), qAbs(c.green() - ground.green()), qAbs(c.blue() - ground.blue())});
+    };
+    const auto isGround = [&](QPoint p) { return px.contains(p) && distance(shot.pixelColor(p)) <= 8; };
+    const int reach = qMax(2, qRound(2 * dpr));
+    std::vector<double> crossings;
     Ink ink;
     int farthest = 0;
-    for (int y = qCeil(area.top() * dpr); y < qFloor((area.bottom() + 1) * dpr); ++y) {
-        for (int x = qCeil(area.left() * dpr); x < qFloor((area.right() + 1) * dpr); ++x) {
-            const QColor c = shot.pixelColor(x, y);
-            const int d = std::max({qAbs(c.red() - ground.red()), qAbs(c.green() - ground.green()),
-                                    qAbs(c.blue() - ground.blue())});
+    for (int y = px.top(); y <= px.bottom(); ++y) {
+        for (int x = px.left(); x <= px.right(); ++x) {
+            const QPoint p(x, y);
+            if (isGround(p))
+                continue;
+            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                if (!isGround(p - step))
+                    continue;
+                double most = 1;
+                for (QPoint q = p; px.contains(q) && (q - p).manhattanLength() < reach; q += step)
+                    most = std::max(most, contrast(shot.pixelColor(q), ground));
+                crossings.push_back(most);
+            }
+            const QColor c = shot.pixelColor(p);
+            const int d = distance(c);
             if (d < 96)
                 continue;
+            ++ink.pixels;
+            ink.colours << c;
             ink.box |= QRect(qFloor(x / dpr), qFloor(y / dpr), 1, 1);
             if (d > farthest) {
                 farthest = d;
@@ -154,12 +185,23 @@ Ink inkIn(QWidget *window, const QRect &area)
             }
         }
     }
+    if (!crossings.empty()) {
+        const auto mid = crossings.begin() + static_cast<std::ptrdiff_t>(crossings.size() / 2);
+        std::nth_element(crossings.begin(), mid, crossings.end());
+        ink.edge = *mid;
+    }
     return ink;
 }
 
 bool near(const QColor &a, const QColor &b)
 {
     return qAbs(a.red() - b.red()) <= 48 && qAbs(a.green() - b.green()) <= 48 && qAbs(a.blue() - b.blue()) <= 48;
+}
+
+double shareOf(const Ink &ink, const QColor &c)
+{
+    const auto n = std::count_if(ink.colours.cbegin(), ink.colours.cend(), [&c](const QColor &p) { return near(p, c); });
+    return ink.pixels ? static_cast<double>(n) / ink.pixels : 0;
 }
 
 } // namespace fixture

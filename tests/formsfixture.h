@@ -46,13 +46,24 @@ void setOperands(int blue, int red);
 // later). With no button given, waits until any button of the window has.
 [[nodiscard]] bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected);
 
+// Contrast of two colours as WCAG 2 defines it: 1 (alike) to 21.
+double contrast(const QColor &a, const QColor &b);
+
 // What the user sees of a caption: the pixels of the window's picture within
 // `area` (the window's coordinates) that stand out from the window colour.
 struct Ink {
     QRect box;         // their bounding box, in the window's coordinates
     QColor strongest;  // the one farthest from the window colour
+    // How the caption's edge stands out from the window colour: crossing from
+    // the ground into the caption, the highest contrast met within two
+    // pixels; the median of all crossings.
+    double edge = 1;
+    int pixels = 0;
+    QList<QColor> colours;  // of every pixel counted in `pixels`
 };
 Ink inkIn(QWidget *window, const QRect &area);
 bool near(const QColor &a, const QColor &b);
+// The share of the ink's pixels near a colour.
+double shareOf(const Ink &ink, const QColor &c);
 
 } // namespace fixture

@@ -9,10 +9,15 @@
 #include "controls/tbutton.h"
 #include "controls/tlabel.h"
 #include "forms/Unit1.h"
+#include "forms/Unit2.h"
 #include "registers/generator.h"
 #include "registers/store.h"
 
+#include <QApplication>
 #include <QFontInfo>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtMath>
 #include <QTest>
 
@@ -24,6 +29,32 @@ QRect roomOf(const TLabel *l, const QFrame *frame)
 {
     const QRect inside(frame->mapTo(Form1, frame->contentsRect().topLeft()), frame->contentsRect().size());
     return QRect(QPoint(l->x(), l->y()), QPoint(l->rightLimit() - 1, l->geometry().bottom())).intersected(inside);
+}
+
+// A caption cut off at its label's right edge leaves the full colour of its
+// stroke in the label's last column of pixels; a whole one at most the
+// blend of an anti-aliased edge.
+bool drawnWhole(const TLabel *l)
+{
+    const fixture::Ink ink = fixture::inkIn(Form1, l->geometry());
+    const QImage shot = Form1->grab().toImage();
+    const qreal dpr = shot.devicePixelRatio();
+    const int x = qCeil((l->geometry().right() + 1) * dpr) - 1;
+    for (int y = qCeil(l->y() * dpr); y < qFloor((l->geometry().bottom() + 1) * dpr); ++y) {
+        if (fixture::near(shot.pixelColor(x, y), ink.strongest))
+            return false;
+    }
+    return ink.pixels > 0;
+}
+
+QPalette darkPalette()
+{
+    // As GNOME's dark theme gives it to Qt.
+    QPalette p(QColor(0x32, 0x32, 0x32));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, Qt::white);
+    p.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    return p;
 }
 
 } // namespace
@@ -55,7 +86,8 @@ private slots:
     void narrowerRoomRefitsTheCaption();
     void shortResultKeepsTheSpecifiedFont();
     void rightShiftOfNegativeEndsAtMinusOne();
-    void noCaptionIsClipped();
+    void captionsStandOutWholeOnLightAndDark_data();
+    void captionsStandOutWholeOnLightAndDark();
 };
 
 void MainWindowTest::startupShowsTheFirstDraw()
@@ -63,10 +95,12 @@ void MainWindowTest::startupShowsTheFirstDraw()
     // The fixed generator's first draws are 16838 and 5758: blue 4, red 1.
     QCOMPARE(fixture::captions(),
              QStringList({"4", "1", "0", "0", "1", "0", "0", "1", "0", "0", "0", "0"}));
-    // Drawn whole: each one-digit label is as wide as the layout's 24 pixels,
-    // the yellow ones, which start-up does not touch, included.
+    // In the face Arial resolves to here (the test's font setup names it),
+    // every caption is drawn whole from the first paint, the yellow ones,
+    // which start-up does not touch, included.
+    QCOMPARE(QFontInfo(Form1->zluta->font()).family(), qEnvironmentVariable("BITOVKA_ARIAL", "Liberation Sans"));
     for (TLabel *l : Form1->findChildren<TLabel *>())
-        QVERIFY2(l->width() == 24, qPrintable(QStringLiteral("%1 is %2 wide").arg(l->objectName()).arg(l->width())));
+        QVERIFY2(drawnWhole(l), qPrintable(l->objectName()));
 }
 
 void MainWindowTest::windowProperties()
@@ -80,7 +114,7 @@ void MainWindowTest::windowProperties()
     QVERIFY(f & Qt::WindowMinimizeButtonHint);
     QVERIFY(f & Qt::WindowSystemMenuHint);
     QVERIFY(!(f & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(QFontInfo(Form1->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(Form1->font()).family(), qEnvironmentVariable("BITOVKA_ARIAL", "Liberation Sans"));
     QCOMPARE(Form1->font().pixelSize(), 11);
     QCOMPARE(Application->MainForm(), Form1);
 }
@@ -117,7 +151,7 @@ void MainWindowTest::valuesAreDrawnInTheirColoursInsideTheirFrames()
     const fixture::Ink longer = fixture::inkIn(Form1, room);
     l->setCaption(before);
 
-    QVERIFY2(fixture::near(zero.strongest, color), qPrintable(zero.strongest.name()));
+    QVERIFY2(fixture::shareOf(zero, color) >= 0.2, qPrintable(zero.strongest.name()));
     QVERIFY(zero.box.height() > 24);
     QVERIFY(room.adjusted(1, 2, -1, -2).contains(zero.box));
     QVERIFY(qAbs(longer.box.left() - zero.box.left()) <= 3);
@@ -296,7 +330,7 @@ void MainWindowTest::longResultFitsItsRoom()
         const QString what = QStringLiteral("%1: ink %2,%3 %4x%5 in room to %6")
                                  .arg(l->objectName()).arg(ink.box.x()).arg(ink.box.y())
                                  .arg(ink.box.width()).arg(ink.box.height()).arg(room.right());
-        QVERIFY2(fixture::near(ink.strongest, QColor(255, 255, 0)), qPrintable(what + " " + ink.strongest.name()));
+        QVERIFY2(fixture::shareOf(ink, QColor(255, 255, 0)) >= 0.2, qPrintable(what));
         QVERIFY2(ink.box.right() <= room.right() - 3, qPrintable(what));
         QVERIFY2(ink.box.width() * 4 >= room.width() * 3, qPrintable(what));  // no smaller than needed
         QVERIFY2(ink.box.height() < full.box.height(), qPrintable(what));
@@ -328,7 +362,7 @@ void MainWindowTest::shortResultKeepsTheSpecifiedFont()
     QCOMPARE(fixture::yellow(), QStringList({"3", "0", "1", "1"}));
     for (TLabel *l : {Form1->zluta, Form1->zluta_1, Form1->zluta_2, Form1->zluta_3}) {
         QCOMPARE(l->drawnFont(), l->font());
-        QCOMPARE(l->width(), qCeil(QFontMetricsF(l->font()).horizontalAdvance(l->Caption())));
+        QVERIFY(l->width() >= qCeil(QFontMetricsF(l->font()).horizontalAdvance(l->Caption())));
     }
     // A negative value that still fits the decimal frame is drawn as is.
     fixture::setOperands(-2, 0);
@@ -353,24 +387,61 @@ void MainWindowTest::rightShiftOfNegativeEndsAtMinusOne()
     QCOMPARE(fixture::captions().at(0), QStringLiteral("4"));
 }
 
-// Every caption a value label can get is drawn whole inside the label, also
-// when the window is scaled (this test runs at scale factors 1 and 2).
-void MainWindowTest::noCaptionIsClipped()
+void MainWindowTest::captionsStandOutWholeOnLightAndDark_data()
 {
-    const QStringList captions = {"0", "1", "8", "-1", "-9", "10", "-12", "2560", "-8192", "-24576", "-32768", "32767"};
-    const QList<TLabel *> all = Form1->findChildren<TLabel *>();
-    QCOMPARE(all.size(), 12);
-    for (TLabel *l : all) {
-        const QString before = l->Caption();
-        for (const QString &c : captions) {
-            l->setCaption(c);
-            const qreal drawn = QFontMetricsF(l->drawnFont()).horizontalAdvance(c);
-            QVERIFY2(drawn <= l->width(), qPrintable(QStringLiteral("%1 \"%2\": %3 > %4")
-                                                      .arg(l->objectName(), c).arg(drawn).arg(l->width())));
-            QVERIFY(l->geometry().right() < l->rightLimit());
-        }
-        l->setCaption(before);
+    QTest::addColumn<bool>("dark");
+    QTest::addColumn<QString>("caption");
+    for (const bool dark : {false, true}) {
+        for (const char *caption : {"0", "4", "-12", "-32768"})
+            QTest::addRow("%s %s", dark ? "dark" : "light", caption) << dark << QString::fromLatin1(caption);
     }
+}
+
+// Whatever the desktop's palette, the edge of every value and of the
+// dialog's coloured captions stands out from its ground by 3:1 or more
+// (WCAG 2, large text), while the glyph keeps its colour, left alone where
+// that colour stands out by itself; and every value is drawn whole (this
+// test also runs at scale 2 and in another face).
+void MainWindowTest::captionsStandOutWholeOnLightAndDark()
+{
+    QFETCH(bool, dark);
+    QFETCH(QString, caption);
+    // As a desktop switching its theme would (the application's palette
+    // reaches the windows only in a running event loop).
+    for (QWidget *w : {static_cast<QWidget *>(Form1), static_cast<QWidget *>(Form2)})
+        w->setPalette(dark ? darkPalette() : QPalette());
+    const QList<TLabel *> labels = Form1->findChildren<TLabel *>();
+    QStringList before;
+    for (TLabel *l : labels) {
+        before << l->Caption();
+        l->setCaption(caption);
+    }
+    QList<QWidget *> all(labels.cbegin(), labels.cend());
+    all << Form2->RB1 << Form2->RB2;
+    QStringList faults;
+    for (QWidget *w : all) {
+        const QString name = w->objectName();
+        const QColor own = name.startsWith("modra") || name == "RB1" ? QColor(0, 0, 255)
+                           : name.startsWith("cervena") || name == "RB2" ? QColor(255, 0, 0) : QColor(255, 255, 0);
+        QRect area = w->geometry();
+        if (auto *b = qobject_cast<QRadioButton *>(w)) {  // its caption, not its round mark
+            QStyleOptionButton o;
+            o.initFrom(b);
+            area = b->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, b).translated(b->pos());
+        }
+        const fixture::Ink ink = fixture::inkIn(w->window(), area);
+        const QColor ground = w->window()->palette().color(QPalette::Window);
+        auto *l = qobject_cast<TLabel *>(w);
+        if (ink.edge < 3 || fixture::shareOf(ink, own) < 0.2 || (l && !drawnWhole(l))
+            || (fixture::contrast(own, ground) >= 3 && !fixture::near(ink.strongest, own)))
+            faults << QStringLiteral("%1: edge %2:1, %3 % %4").arg(name).arg(ink.edge, 0, 'f', 2)
+                          .arg(qRound(100 * fixture::shareOf(ink, own))).arg(own.name());
+    }
+    for (int i = 0; i < labels.size(); ++i)
+        labels.at(i)->setCaption(before.at(i));
+    Form1->setPalette(QPalette());
+    Form2->setPalette(QPalette());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
 }
 
 int main(int argc, char *argv[])

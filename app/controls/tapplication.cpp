@@ -6,6 +6,7 @@
 
 #include "controls/exception.h"
 #include "controls/fontprops.h"
+#include "controls/legibility.h"
 #include "controls/startupprobe.h"
 #include "controls/tform.h"
 
@@ -54,6 +55,7 @@ void TApplication::Initialize()
     // technology is told so and can pick a Czech voice.
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     installFontSubstitutes();
+    installToolTipWrapping();
 }
 
 void TApplication::setTitle(const QString &title)

@@ -5,6 +5,7 @@
 #include "controls/tlabel.h"
 
 #include "controls/fontprops.h"
+#include "controls/legibility.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -42,11 +43,27 @@ void TLabel::setFontColor(const QColor &color)
 
 namespace {
 
-// Exact advance, rounded up: on a scaled screen the rounded integer advance
-// can fall short of the drawn text by a fraction of a pixel.
-int advance(const QFont &f, const QString &text)
+// The width a caption takes from the label's left side: its exact advance,
+// rounded up (on a scaled screen the rounded integer advance can fall short
+// of the drawn text by a fraction of a pixel), or, with an edge of `edge`
+// pixels, as far as that edge reaches. `shift` is how far right the caption
+// is drawn for its edge to clear the label's left side.
+struct Extent {
+    int width;
+    qreal shift;
+};
+
+Extent extentOf(const QFont &f, const QString &text, int edge)
 {
-    return static_cast<int>(std::ceil(QFontMetricsF(f).horizontalAdvance(text)));
+    const QFontMetricsF metrics(f);
+    const qreal advance = metrics.horizontalAdvance(text);
+    if (edge == 0)
+        return {static_cast<int>(std::ceil(advance)), 0};
+    const QRectF ink = metrics.boundingRect(text);
+    // The ink's bounds are whole pixels; a pixel more on each side holds the
+    // edge's smoothed rim.
+    const qreal shift = std::max<qreal>(0, edge + 1 - ink.left());
+    return {static_cast<int>(std::ceil(std::max(advance, shift + ink.right() + edge + 1))), shift};
 }
 
 } // namespace
@@ -71,20 +88,24 @@ void TLabel::setCaption(const QString &caption)
     fit();
 }
 
-// Sizes the label to its caption and, where the caption is longer than its
-// room, finds the largest pixel size at which it fits. A caption that needs
-// shrinking also keeps a gap of an eighth of its full size clear before the
-// room's end: drawn right up to the next digit, "-8192" would read as
-// "-81920".
+// Sizes the label to its caption, and its edge where it has one, and, where
+// the caption is longer than its room, finds the largest pixel size at which
+// it fits. A caption that needs shrinking also keeps a gap of an eighth of its
+// full size clear before the room's end: drawn right up to the next digit,
+// "-8192" would read as "-81920".
 void TLabel::fit()
 {
     const QString caption = text();
     const QFont own = font();
-    const int natural = std::max(advance(own, caption), 1);
+    m_edge = captionEdge(this, fontColor());
+    const Extent full = extentOf(own, caption, edgeWidth(own));
+    const int natural = std::max(full.width, 1);
     const int limit = room();
     const int usable = limit - std::max(1, own.pixelSize() / 8);
     resize(limit > 0 ? std::min(natural, limit) : natural, height());
     m_fitted = limit > 0 && natural > usable && own.pixelSize() > 1;
+    m_shift = full.shift;
+    update();
     if (!m_fitted)
         return;
     // Text width grows about in proportion to the size: start there and
@@ -92,7 +113,7 @@ void TLabel::fit()
     QFont f = own;
     const auto fits = [&](int px) {
         f.setPixelSize(px);
-        return advance(f, caption) <= usable;
+        return extentOf(f, caption, edgeWidth(f)).width <= usable;
     };
     int px = std::clamp(own.pixelSize() * usable / natural, 1, own.pixelSize() - 1);
     while (px > 1 && !fits(px))
@@ -101,31 +122,49 @@ void TLabel::fit()
         ++px;
     m_fittedFont = own;
     m_fittedFont.setPixelSize(px);
+    m_shift = extentOf(m_fittedFont, caption, edgeWidth(m_fittedFont)).shift;
+}
+
+int TLabel::edgeWidth(const QFont &f) const
+{
+    return m_edge.isValid() ? captionEdgeWidth(f.pixelSize()) : 0;
+}
+
+bool TLabel::event(QEvent *event)
+{
+    const bool done = QLabel::event(event);
+    // The layout sets the first caption through QLabel itself, which
+    // setCaption never sees: size the label to it before it is first shown.
+    if (event->type() == QEvent::Polish && !text().isEmpty())
+        fit();
+    return done;
 }
 
 void TLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     // While the layout builds the label it has no caption yet, and keeps the
-    // layout's size.
-    if (event->type() == QEvent::FontChange && !text().isEmpty())
+    // layout's size. A new palette may bring a window colour on which the
+    // caption needs an edge, or no longer does.
+    if ((event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) && !text().isEmpty())
         fit();
 }
 
-void TLabel::paintEvent(QPaintEvent *event)
+void TLabel::paintEvent(QPaintEvent * /*event*/)
 {
-    if (!m_fitted) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    const QFont &f = m_fittedFont;
+    const QFont f = drawnFont();
+    const QFontMetrics drawn(f);
     // The caption at full size would sit at the top with its centre at half
-    // a line; the smaller one is moved down to keep that centre.
-    const int fullLine = fontMetrics().height();
-    const QFontMetrics small(f);
+    // a line; a smaller one is moved down to keep that centre.
+    const int top = m_fitted ? (fontMetrics().height() - drawn.height()) / 2 : 0;
+    const QRectF area(m_shift, top, width(), drawn.height());
+    const int flags = Qt::AlignLeft | Qt::AlignTop;
     QPainter p(this);
     p.setFont(f);
-    p.setPen(palette().color(QPalette::WindowText));
-    const int top = (fullLine - small.height()) / 2;
-    p.drawText(QRect(0, top, width(), small.height()), Qt::AlignLeft | Qt::AlignTop, text());
+    if (m_edge.isValid()) {
+        drawCaptionEdge(&p, m_edge, edgeWidth(f),
+                        [&](const QPointF &offset) { p.drawText(area.translated(offset), flags, text()); });
+    }
+    p.setPen(fontColor());
+    p.drawText(area, flags, text());
 }

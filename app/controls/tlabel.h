@@ -11,7 +11,8 @@
 // in the parent's coordinates; 0 means no limit), the caption is drawn in the
 // same font made just small enough to fit with a gap to spare, keeping the
 // left edge and the vertical centre, so neighbouring values never smear into
-// each other.
+// each other. A caption whose colour hardly differs from the window colour
+// is drawn with an edge that does (see captionEdge).
 class TLabel : public QLabel
 {
     Q_OBJECT
@@ -37,14 +38,18 @@ public:
     QFont drawnFont() const { return m_fitted ? m_fittedFont : font(); }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     int room() const;
     void fit();
+    int edgeWidth(const QFont &f) const;
 
     int m_rightLimit = 0;
     bool m_fitted = false;  // the caption is drawn in m_fittedFont
     QFont m_fittedFont;
+    QColor m_edge;  // invalid where the caption needs no edge
+    qreal m_shift = 0;  // the caption's offset from the left side, for its edge
 };

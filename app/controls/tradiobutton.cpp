@@ -5,6 +5,10 @@
 #include "controls/tradiobutton.h"
 
 #include "controls/fontprops.h"
+#include "controls/legibility.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 TRadioButton::TRadioButton(QWidget *parent)
     : QRadioButton(parent)
@@ -29,4 +33,25 @@ QColor TRadioButton::fontColor() const
 void TRadioButton::setFontColor(const QColor &color)
 {
     applyFontColor(this, color);
+}
+
+void TRadioButton::paintEvent(QPaintEvent *event)
+{
+    const QColor edge = captionEdge(this, fontColor());
+    if (!edge.isValid()) {
+        QRadioButton::paintEvent(event);
+        return;
+    }
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The edge goes where, and as, the style draws the caption, its
+    // shortcut's underline included; the style then draws the button over it.
+    const QRect caption = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
+    int flags = Qt::TextShowMnemonic | static_cast<int>(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    drawCaptionEdge(&p, edge, captionEdgeWidth(font().pixelSize()),
+                    [&](const QPointF &offset) { p.drawText(QRectF(caption).translated(offset), flags, text()); });
+    p.drawControl(QStyle::CE_RadioButton, option);
 }

@@ -7,7 +7,9 @@
 #include <QRadioButton>
 
 // A radio button with its own font height and caption colour; those with the
-// same parent exclude each other, and all start unchecked.
+// same parent exclude each other, and all start unchecked. A caption whose
+// colour hardly differs from the window colour is drawn with an edge that
+// does (see captionEdge).
 class TRadioButton : public QRadioButton
 {
     Q_OBJECT
@@ -21,4 +23,7 @@ public:
     void setFontHeight(int height);
     QColor fontColor() const;
     void setFontColor(const QColor &color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
