@@ -201,7 +201,7 @@ bool near(const QColor &a, const QColor &b)
 double shareOf(const Ink &ink, const QColor &c)
 {
     const auto n = std::count_if(ink.colours.cbegin(), ink.colours.cend(), [&c](const QColor &p) { return near(p, c); });
-    return ink.pixels ? static_cast<double>(n) / ink.pixels : 0;
+    return ink.pixels > 0 ? static_cast<double>(n) / ink.pixels : 0;
 }
 
 } // namespace fixture

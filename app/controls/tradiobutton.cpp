@@ -49,7 +49,7 @@ void TRadioButton::paintEvent(QPaintEvent *event)
     // shortcut's underline included; the style then draws the button over it.
     const QRect caption = style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     int flags = Qt::TextShowMnemonic | static_cast<int>(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
-    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+    if (style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this) == 0)
         flags |= Qt::TextHideMnemonic;
     drawCaptionEdge(&p, edge, captionEdgeWidth(font().pixelSize()),
                     [&](const QPointF &offset) { p.drawText(QRectF(caption).translated(offset), flags, text()); });
