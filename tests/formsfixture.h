@@ -44,7 +44,7 @@ void setOperands(int blue, int red);
 // Alt+key on a window, then waits until the button it names has been clicked,
 // once (a mnemonic presses its button visibly, so the click lands a moment
 // later). With no button given, waits until any button of the window has.
-[[nodiscard]] bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected);
+[[nodiscard]] bool altKey(QWidget *window, Qt::Key key, const QAbstractButton *expected);
 
 // What the user sees of a caption: the pixels of the window's picture within
 // `area` (the window's coordinates) that stand out from the window colour.

@@ -26,7 +26,7 @@ public:
     // the window itself as it appears.
     void Announce(const QString &message);
 
-    QString Message() const { return m_message; }
+    const QString &Message() const { return m_message; }
     QWidget *Window() const;
 
 private:
