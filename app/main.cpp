@@ -16,7 +16,7 @@
 
 namespace {
 
-const char helpText[] =
+const char *const helpText =
     "Použití: bitovka [VOLBA]\n"
     "Otevře okno Bitovky: modré a červené číslo, žlutý výsledek a jejich cifry\n"
     "ve dvojkové soustavě.\n"
@@ -28,8 +28,9 @@ const char helpText[] =
     "program skončí s kódem 1. Obecné volby Qt, například -platform, platí;\n"
     "jiné argumenty program nečte.\n";
 
-const char versionText[] =
-    "Bitovka " BITOVKA_VERSION "\n"
+// The build gives the version.
+const char *const version = BITOVKA_VERSION;
+const char *const versionText =
     "Copyright 2026 The Bitovka developers\n"
     "Licence GPL verze 3 nebo pozdější <https://www.gnu.org/licenses/gpl-3.0.html>.\n"
     "Je to svobodný software, bez jakékoli záruky.\n";
@@ -62,7 +63,7 @@ const char *qtOption(int argc, char **argv, std::string_view name)
 const char *environment(const char *name)
 {
     const char *value = std::getenv(name);
-    return value && *value ? value : nullptr;
+    return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
 // Qt ends the process with abort() when it cannot bring up its platform (a
@@ -132,8 +133,10 @@ int main(int argc, char *argv[])
             break;  // what follows is no option, and the program takes no operands
         if (arg == "-h" || arg == "--help")
             return print(helpText);
-        if (arg == "--version")
+        if (arg == "--version") {
+            std::printf("Bitovka %s\n", version);
             return print(versionText);
+        }
     }
     // Qt's own choice, with no platform named, is the desktop's display: an
     // X display (DISPLAY, or -display NAME) or a Wayland one. Without any, say
@@ -141,7 +144,7 @@ int main(int argc, char *argv[])
     platformAsked = qtOption(argc, argv, "platform");
     if (!platformAsked)
         platformAsked = environment("QT_QPA_PLATFORM");
-    desktopPlatform = !platformAsked || std::string_view(platformAsked) == "xcb";
+    desktopPlatform = platformAsked == nullptr || std::string_view(platformAsked) == "xcb";
     displayAsked = qtOption(argc, argv, "display");
     if (!displayAsked)
         displayAsked = environment("DISPLAY");

@@ -116,7 +116,7 @@ std::string rozkladVeta(int v)
 Popis cifraPopis(std::size_t pozice, int v, const std::string &zCeho)
 {
     const Cifry c = rozloz(static_cast<std::int16_t>(v));
-    const int d = pozice == 0 ? c.d2 : pozice == 1 ? c.d1 : c.d0;
+    const int d = std::array<int, 3>{c.d2, c.d1, c.d0}.at(pozice);
     const std::array<const char *, 3> vaha = {"4", "2", "1"};
     const std::string w = cislo(v);
     std::string text = cislo(d) + ", ";

@@ -108,16 +108,17 @@ bool activate(QWidget *window)
     return true;
 }
 
-bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected)
+bool altKey(QWidget *window, Qt::Key key, const QAbstractButton *expected)
 {
-    QList<QAbstractButton *> buttons;
+    QList<const QAbstractButton *> buttons;
     if (expected)
         buttons << expected;
     else
-        buttons = window->findChildren<QAbstractButton *>();
+        for (const QAbstractButton *b : window->findChildren<QAbstractButton *>())
+            buttons << b;
     // The spies go with this call, whatever way it returns.
     std::vector<std::unique_ptr<QSignalSpy>> spies;
-    for (QAbstractButton *b : buttons) {
+    for (const QAbstractButton *b : buttons) {
         if (b->window() == window)
             spies.push_back(std::make_unique<QSignalSpy>(b, &QAbstractButton::clicked));
     }

@@ -44,7 +44,7 @@ void setOperands(int blue, int red);
 // Alt+key on a window, then waits until the button it names has been clicked,
 // once (a mnemonic presses its button visibly, so the click lands a moment
 // later). With no button given, waits until any button of the window has.
-[[nodiscard]] bool altKey(QWidget *window, Qt::Key key, QAbstractButton *expected);
+[[nodiscard]] bool altKey(QWidget *window, Qt::Key key, const QAbstractButton *expected);
 
 // Contrast of two colours as WCAG 2 defines it: 1 (alike) to 21.
 double contrast(const QColor &a, const QColor &b);

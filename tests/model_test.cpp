@@ -196,6 +196,7 @@ void play(const Action &a, Model &m)
         case 7: m.komplement(); break;
         case 8: m.compare(m.blue > m.red); break;
         case 9: m.compare(m.blue < m.red); break;
+        default: QFAIL("no such button");
         }
     };
     switch (a.act) {

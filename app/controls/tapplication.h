@@ -30,7 +30,7 @@ public:
 
     void Initialize();
 
-    QString Title() const { return m_title; }
+    const QString &Title() const { return m_title; }
     void setTitle(const QString &title);
 
     // Builds a form from its layout, stores it in `instance`, makes the first
