@@ -421,8 +421,11 @@ void MainWindowTest::captionsStandOutWholeOnLightAndDark()
     QStringList faults;
     for (QWidget *w : all) {
         const QString name = w->objectName();
-        const QColor own = name.startsWith("modra") || name == "RB1" ? QColor(0, 0, 255)
-                           : name.startsWith("cervena") || name == "RB2" ? QColor(255, 0, 0) : QColor(255, 255, 0);
+        QColor own(255, 255, 0);
+        if (name.startsWith("modra") || name == "RB1")
+            own = QColor(0, 0, 255);
+        else if (name.startsWith("cervena") || name == "RB2")
+            own = QColor(255, 0, 0);
         QRect area = w->geometry();
         if (auto *b = qobject_cast<QRadioButton *>(w)) {  // its caption, not its round mark
             QStyleOptionButton o;
