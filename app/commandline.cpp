@@ -72,8 +72,14 @@ const char *environment(const char *name)
 // such an end, the user gets one line of the program's own and exit code 1;
 // otherwise the held lines go out as they came, once the object is made.
 const char *platformAsked = nullptr;
-bool desktopPlatform = true; // none named, or X
 const char *displayAsked = nullptr;
+
+// No platform named, or X: the one that needs the desktop's display.
+bool desktopPlatform()
+{
+    return platformAsked == nullptr || std::string_view(platformAsked) == "xcb";
+}
+
 QtMessageHandler qtMessages = nullptr;
 
 struct HeldMessage {
@@ -96,7 +102,7 @@ void startupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
     }
     // The desktop's platform failed to reach its display; any other platform
     // is named by itself.
-    if (desktopPlatform)
+    if (desktopPlatform())
         std::fprintf(stderr, "bitovka: ke grafickému displeji „%s“ se nepodařilo připojit, okno nelze otevřít\n",
                      displayAsked);
     else
@@ -128,13 +134,12 @@ std::optional<int> answerCommandLine(int argc, char **argv)
     platformAsked = qtOption(argc, argv, "platform");
     if (!platformAsked)
         platformAsked = environment("QT_QPA_PLATFORM");
-    desktopPlatform = platformAsked == nullptr || std::string_view(platformAsked) == "xcb";
     displayAsked = qtOption(argc, argv, "display");
     if (!displayAsked)
         displayAsked = environment("DISPLAY");
     if (!displayAsked && !platformAsked)
         displayAsked = environment("WAYLAND_DISPLAY");
-    if (desktopPlatform && !displayAsked) {
+    if (desktopPlatform() && !displayAsked) {
         std::fputs("bitovka: chybí grafický displej (není nastaveno DISPLAY ani WAYLAND_DISPLAY), okno nelze otevřít\n",
                    stderr);
         return 1;
