@@ -20,7 +20,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 x_start() {
     fifo=$(mktemp -u); mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # -noreset: by default the server resets whenever its last client leaves,
+    # and a client that connects during the reset can fail to open it; the first
+    # clients of the session (the window manager, the probes below) come and
+    # go just so, and the window manager was now and then left without a display.
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     XVFB_PID=$!
     read -r num <"$fifo"; rm -f "$fifo"
     export DISPLAY=":$num"
@@ -28,12 +32,15 @@ x_start() {
     export QT_QPA_PLATFORM=xcb
     openbox --sm-disable >/dev/null 2>&1 &
     WM_PID=$!
+    wm_up=
     for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && { wm_up=1; break; }
         sleep 0.05
     done
+    [ -n "$wm_up" ] || fail "the window manager did not start"
     # openbox drops map requests for a moment after announcing itself.
     sleep 1
+    kill -0 "$WM_PID" 2>/dev/null || fail "the window manager ended at start"
     bus_start
 }
 
