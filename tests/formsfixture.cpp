@@ -177,7 +177,6 @@ Ink inkIn(QWidget *window, const QRect &area)
             const int d = distance(c);
             if (d < 96)
                 continue;
-            ++ink.pixels;
             ink.colours << c;
             ink.box |= QRect(qFloor(x / dpr), qFloor(y / dpr), 1, 1);
             if (d > farthest) {
@@ -202,7 +201,7 @@ bool near(const QColor &a, const QColor &b)
 double shareOf(const Ink &ink, const QColor &c)
 {
     const auto n = std::count_if(ink.colours.cbegin(), ink.colours.cend(), [&c](const QColor &p) { return near(p, c); });
-    return ink.pixels > 0 ? static_cast<double>(n) / ink.pixels : 0;
+    return ink.colours.isEmpty() ? 0 : static_cast<double>(n) / static_cast<double>(ink.colours.size());
 }
 
 } // namespace fixture

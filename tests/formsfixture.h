@@ -58,8 +58,7 @@ struct Ink {
     // the ground into the caption, the highest contrast met within two
     // pixels; the median of all crossings.
     double edge = 1;
-    int pixels = 0;
-    QList<QColor> colours;  // of every pixel counted in `pixels`
+    QList<QColor> colours;  // of every pixel that stands out
 };
 Ink inkIn(QWidget *window, const QRect &area);
 bool near(const QColor &a, const QColor &b);

@@ -44,7 +44,7 @@ bool drawnWhole(const TLabel *l)
         if (fixture::near(shot.pixelColor(x, y), ink.strongest))
             return false;
     }
-    return ink.pixels > 0;
+    return !ink.colours.isEmpty();
 }
 
 QPalette darkPalette()
