@@ -7,9 +7,7 @@
 #include "controls/conversions.h"
 #include "controls/tannouncer.h"
 #include "forms/Unit2.h"
-#include "registers/announcement.h"
 #include "registers/generator.h"
-#include "registers/operations.h"
 #include "registers/store.h"
 
 #include <QApplication>
@@ -35,8 +33,7 @@ TForm1::TForm1(QWidget *parent)
     // The application's icon, which both windows show.
     QApplication::setWindowIcon(QIcon(QPixmap(bitovka_xpm)));
     // Until a command computes, the yellow row says that nothing has been.
-    if (const auto z = registers::vysvetliZlutou(registers::store(), registers::Operace::Zadna))
-        popisZlutou(*z);
+    popisZlutou(registers::nicNespocteno());
 }
 
 void TForm1::zac()
@@ -44,32 +41,32 @@ void TForm1::zac()
     generuj();
 }
 
-void TForm1::generuj()
+// Writes what a command has changed, and only that: the captions of the rows
+// it computed, the explanations, and the result said aloud, the focus
+// staying on the button.
+void TForm1::ukaz(const registers::Vysledek &v)
 {
-    registers::losuj();
     const auto &s = registers::store();
-    modra->setCaption(IntToStr(s.modra_cislo));
-    cervena->setCaption(IntToStr(s.cervena_cislo));
-    modra_1->setCaption(IntToStr(s.modra_cifry.d2));
-    modra_2->setCaption(IntToStr(s.modra_cifry.d1));
-    modra_3->setCaption(IntToStr(s.modra_cifry.d0));
-    cervena_1->setCaption(IntToStr(s.cervena_cifry.d2));
-    cervena_2->setCaption(IntToStr(s.cervena_cifry.d1));
-    cervena_3->setCaption(IntToStr(s.cervena_cifry.d0));
-    hotovo(registers::Operace::Generuj);
-}
-
-// Runs after every command has set its captions.
-void TForm1::hotovo(registers::Operace operace)
-{
-    // The yellow and blue values explain, in their tooltips and accessible
-    // descriptions, why they now show what they show.
-    const auto &s = registers::store();
-    if (const auto z = registers::vysvetliZlutou(s, operace))
-        popisZlutou(*z);
-    popis(modra, registers::vysvetliModrou(s));
-    // The result is said as well as shown, the focus staying on the button.
-    TAnnouncer::Of(this)->Announce(QString::fromStdString(registers::oznameni(s, operace)));
+    if (v.operandy) {
+        modra->setCaption(IntToStr(s.modra_cislo));
+        cervena->setCaption(IntToStr(s.cervena_cislo));
+        modra_1->setCaption(IntToStr(s.modra_cifry.d2));
+        modra_2->setCaption(IntToStr(s.modra_cifry.d1));
+        modra_3->setCaption(IntToStr(s.modra_cifry.d0));
+        cervena_1->setCaption(IntToStr(s.cervena_cifry.d2));
+        cervena_2->setCaption(IntToStr(s.cervena_cifry.d1));
+        cervena_3->setCaption(IntToStr(s.cervena_cifry.d0));
+    }
+    if (v.zluta) {
+        zluta->setCaption(IntToStr(s.zluta_cislo));
+        zluta_1->setCaption(IntToStr(s.zluta_cifry.d2));
+        zluta_2->setCaption(IntToStr(s.zluta_cifry.d1));
+        zluta_3->setCaption(IntToStr(s.zluta_cifry.d0));
+        popisZlutou(*v.zluta);
+    }
+    popis(modra, v.modra);
+    if (!v.oznameni.empty())
+        TAnnouncer::Of(this)->Announce(QString::fromStdString(v.oznameni));
 }
 
 void TForm1::popisZlutou(const registers::ZlutyPopis &p)
@@ -80,74 +77,52 @@ void TForm1::popisZlutou(const registers::ZlutyPopis &p)
     popis(zluta_3, p.cifry[2]);
 }
 
-void TForm1::ukazZlutou(registers::Operace operace)
+void TForm1::generuj()
 {
-    const auto &s = registers::store();
-    zluta->setCaption(IntToStr(s.zluta_cislo));
-    zluta_1->setCaption(IntToStr(s.zluta_cifry.d2));
-    zluta_2->setCaption(IntToStr(s.zluta_cifry.d1));
-    zluta_3->setCaption(IntToStr(s.zluta_cifry.d0));
-    hotovo(operace);
+    ukaz(registers::generuj(registers::store(), registers::generator()));
 }
 
 void TForm1::dis()
 {
-    registers::disjunkce(registers::store());
-    ukazZlutou(registers::Operace::Disjunkce);
+    ukaz(registers::disjunkce(registers::store()));
 }
 
 void TForm1::nerov()
 {
-    registers::nerovnost(registers::store());
-    ukazZlutou(registers::Operace::Nerovnost);
+    ukaz(registers::nerovnost(registers::store()));
 }
 
 void TForm1::konj()
 {
-    registers::konjunkce(registers::store());
-    ukazZlutou(registers::Operace::Konjunkce);
+    ukaz(registers::konjunkce(registers::store()));
 }
 
 void TForm1::vetsi()
 {
-    registers::vetsi(registers::store());
-    ukazZlutou(registers::Operace::Vetsi);
+    ukaz(registers::vetsi(registers::store()));
 }
 
 void TForm1::mensi()
 {
-    registers::mensi(registers::store());
-    ukazZlutou(registers::Operace::Mensi);
+    ukaz(registers::mensi(registers::store()));
 }
 
 void TForm1::vlevo()
 {
-    registers::vlevo(registers::store());
-    ukazZlutou(registers::Operace::Vlevo);
+    ukaz(registers::vlevo(registers::store()));
 }
 
 void TForm1::vpravo()
 {
-    registers::vpravo(registers::store());
-    ukazZlutou(registers::Operace::Vpravo);
+    ukaz(registers::vpravo(registers::store()));
 }
 
 void TForm1::komplement()
 {
     Form2->Show();
-    // The operands are re-read from what the rows show, which undoes any
+    // The operands are taken again from what the rows show, which undoes any
     // shift made since the last draw.
-    auto &s = registers::store();
-    s.modra_cislo = registers::wrap16(StrToInt(modra->Caption()));
-    s.cervena_cislo = registers::wrap16(StrToInt(cervena->Caption()));
-    // The re-read undoes the shifts even when no operand is chosen.
-    popis(modra, registers::vysvetliModrou(s));
-    if (Form2->RB1->isChecked()) {
-        registers::komplementModre(s);
-        ukazZlutou(registers::Operace::KomplementModre);
-    }
-    if (Form2->RB2->isChecked()) {
-        registers::komplementCervene(s);
-        ukazZlutou(registers::Operace::KomplementCervene);
-    }
+    using registers::Volba;
+    const Volba volba = Form2->RB2->isChecked() ? Volba::Cervena : Form2->RB1->isChecked() ? Volba::Modra : Volba::Zadna;
+    ukaz(registers::komplement(registers::store(), StrToInt(modra->Caption()), StrToInt(cervena->Caption()), volba));
 }

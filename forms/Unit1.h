@@ -5,8 +5,7 @@
 #pragma once
 
 #include "controls/tform.h"
-#include "registers/explanation.h"
-#include "registers/operace.h"
+#include "registers/operations.h"
 #include "ui_Unit1.h"
 
 // The main window: the blue and red operands and the yellow result, each in
@@ -31,8 +30,7 @@ public slots:
     void komplement();
 
 private:
-    void ukazZlutou(registers::Operace operace);
-    void hotovo(registers::Operace operace);
+    void ukaz(const registers::Vysledek &v);
     void popisZlutou(const registers::ZlutyPopis &popis);
 };
 

@@ -4,48 +4,26 @@
 
 #include "registers/announcement.h"
 
+#include "registers/numbertext.h"
+
 namespace registers {
 
-namespace {
-
-std::string cislo(int v)
+std::string oznameniOperandu(const Store &s)
 {
-    return std::to_string(v);
+    return "Modrá " + cislo(s.modra_cislo) + ", červená " + cislo(s.cervena_cislo);
 }
 
-std::string zluta(const Store &s)
+std::string oznameniZlute(const Store &s)
 {
-    const Cifry &c = s.zluta_cifry;
-    return "Žlutá " + cislo(s.zluta_cislo) + ", cifry " + cislo(c.d2) + ", " + cislo(c.d1) + ", "
-        + cislo(c.d0);
+    return "Žlutá " + cislo(s.zluta_cislo) + ", cifry " + cifryText(s.zluta_cifry);
 }
 
-} // namespace
-
-std::string oznameni(const Store &s, Operace operace)
+std::string oznameniPosunu(const Store &s)
 {
-    switch (operace) {
-    case Operace::Zadna:
-        return {};
-    case Operace::Generuj:
-        return "Modrá " + cislo(s.modra_cislo) + ", červená " + cislo(s.cervena_cislo);
-    case Operace::Vlevo:
-    case Operace::Vpravo:
-        // A shift changes the stored blue operand but not the blue row.
-        if (s.modra_cislo != modryRadek(s))
-            return zluta(s) + ". Uložená modrá je teď " + cislo(s.modra_cislo)
-                + ", modrý řádek ukazuje " + cislo(modryRadek(s));
-        return zluta(s);
-    case Operace::Disjunkce:
-    case Operace::Nerovnost:
-    case Operace::Konjunkce:
-    case Operace::Vetsi:
-    case Operace::Mensi:
-    case Operace::KomplementModre:
-    case Operace::KomplementCervene:
-        return zluta(s);
-    }
-    return {};
+    if (s.modra_cislo == modryRadek(s))
+        return oznameniZlute(s);
+    return oznameniZlute(s) + ". Uložená modrá je teď " + cislo(s.modra_cislo) + ", modrý řádek ukazuje "
+        + cislo(modryRadek(s));
 }
 
 } // namespace registers

@@ -4,11 +4,10 @@
 
 #pragma once
 
-#include "registers/operace.h"
 #include "registers/store.h"
 
 #include <array>
-#include <optional>
+#include <cstdint>
 #include <string>
 
 namespace registers {
@@ -29,14 +28,36 @@ struct ZlutyPopis {
     std::array<Popis, 3> cifry;  // d2, d1, d0
 };
 
-// The yellow row explained just after `posledni` has run on `s`; for
-// Operace::Zadna, the row before anything was computed. Generuj computes no
-// result and leaves the yellow row as it was, so it has nothing new to say:
-// no value. The earlier explanation stays true: it names its operands and
-// tells of the rows as they were when it ran. A complement is explained as
-// of the operand the row showed, which holds only when the caller has set the
-// operands again from the rows before the complement, as Komplement does.
-std::optional<ZlutyPopis> vysvetliZlutou(const Store &s, Operace posledni);
+// The words that tell one combination from another.
+struct Spojka {
+    const char *jmeno;  // "Disjunkce (NEBO)"
+    const char *znak;   // "OR"
+    const char *ano;    // why the value is 1
+    const char *ne;     // why it is 0
+};
+
+// And one comparison from the other: "Větší", "větší", "menší".
+struct Srovnani {
+    const char *jmeno;
+    const char *slovo;
+    const char *opak;
+};
+
+// Each explains the yellow row of `s` just after its command has run, with
+// the numbers that command worked with: an explanation stays on the yellow
+// value after later draws, so it tells of the rows as they were then.
+
+// Before anything is computed.
+ZlutyPopis nicNespocteno();
+// `bitovy` is the bitwise combination the digits are split from.
+ZlutyPopis vysvetliSpojeni(const Store &s, const Spojka &k, std::int16_t bitovy);
+ZlutyPopis vysvetliSrovnani(const Store &s, const Srovnani &k);
+// `pred` is the stored blue operand before the shift.
+ZlutyPopis vysvetliPosunVlevo(const Store &s, std::int16_t pred);
+ZlutyPopis vysvetliPosunVpravo(const Store &s, std::int16_t pred);
+// Of `operand` as its row showed it; `koho` and `radek` name its colour
+// ("modrého", "modrý").
+ZlutyPopis vysvetliKomplement(const Store &s, std::int16_t operand, const char *koho, const char *radek);
 
 // The blue value: after a shift the stored blue operand is no longer the one
 // the row shows, and the explanation says so; otherwise the plain role.

@@ -31,9 +31,4 @@ void losuj(Store &s, Generator &g)
     s.cervena_cifry = rozloz(s.cervena_cislo);
 }
 
-void losuj()
-{
-    losuj(store(), generator());
-}
-
 } // namespace registers

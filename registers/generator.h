@@ -36,6 +36,5 @@ std::int16_t operandZLosu(unsigned r);
 // Draws new blue and red operands and their digits; the yellow result is left
 // as it is.
 void losuj(Store &s, Generator &g);
-void losuj();
 
 } // namespace registers

@@ -4,6 +4,10 @@
 
 #include "registers/operations.h"
 
+#include "registers/announcement.h"
+
+#include <utility>
+
 namespace registers {
 
 namespace {
@@ -13,77 +17,102 @@ std::int16_t pravda(bool b)
     return b ? std::int16_t{1} : std::int16_t{0};
 }
 
+// The yellow row written: its explanation, the blue one, what is said.
+Vysledek zluty(const Store &s, ZlutyPopis popis, std::string oznameni)
+{
+    return {false, std::move(popis), vysvetliModrou(s), std::move(oznameni)};
+}
+
+// The value is the truth `jeto`; the digits are split from the bitwise
+// combination `bitovy`, computed after the value.
+Vysledek spoj(Store &s, const Spojka &k, bool jeto, long long bitovy)
+{
+    s.zluta_cislo = pravda(jeto);
+    const auto bity = wrap16(bitovy);
+    s.zluta_cifry = rozloz(bity);
+    return zluty(s, vysvetliSpojeni(s, k, bity), oznameniZlute(s));
+}
+
+Vysledek srovnej(Store &s, const Srovnani &k, bool jeto)
+{
+    s.zluta_cislo = pravda(jeto);
+    s.zluta_cifry = Cifry{};
+    return zluty(s, vysvetliSrovnani(s, k), oznameniZlute(s));
+}
+
 void ukazDoZlute(Store &s, std::int16_t hodnota)
 {
     s.zluta_cislo = hodnota;
     s.zluta_cifry = rozloz(hodnota);
 }
 
-void porovnani(Store &s, bool vysledek)
-{
-    s.zluta_cislo = pravda(vysledek);
-    s.zluta_cifry = Cifry{};
-}
-
 } // namespace
 
-void disjunkce(Store &s)
+Vysledek generuj(Store &s, Generator &g)
 {
-    s.zluta_cislo = pravda(s.modra_cislo != 0 || s.cervena_cislo != 0);
-    const auto bity = wrap16(s.modra_cislo | s.cervena_cislo);
-    s.zluta_cifry = rozloz(bity);
+    losuj(s, g);
+    return {true, std::nullopt, vysvetliModrou(s), oznameniOperandu(s)};
 }
 
-void nerovnost(Store &s)
+Vysledek disjunkce(Store &s)
 {
-    s.zluta_cislo = pravda(s.modra_cislo != s.cervena_cislo);
-    const auto bity = wrap16(s.modra_cislo ^ s.cervena_cislo);
-    s.zluta_cifry = rozloz(bity);
+    return spoj(s, {"Disjunkce (NEBO)", "OR", "aspoň jeden operand je nenulový", "oba operandy jsou nulové"},
+                s.modra_cislo != 0 || s.cervena_cislo != 0, s.modra_cislo | s.cervena_cislo);
 }
 
-void konjunkce(Store &s)
+Vysledek nerovnost(Store &s)
 {
-    s.zluta_cislo = pravda(s.modra_cislo != 0 && s.cervena_cislo != 0);
-    const auto bity = wrap16(s.modra_cislo & s.cervena_cislo);
-    s.zluta_cifry = rozloz(bity);
+    return spoj(s, {"Nerovnost", "XOR", "operandy se liší", "operandy se rovnají"}, s.modra_cislo != s.cervena_cislo,
+                s.modra_cislo ^ s.cervena_cislo);
 }
 
-void vetsi(Store &s)
+Vysledek konjunkce(Store &s)
 {
-    porovnani(s, s.modra_cislo > s.cervena_cislo);
+    return spoj(s, {"Konjunkce (A)", "AND", "oba operandy jsou nenulové", "aspoň jeden operand je nulový"},
+                s.modra_cislo != 0 && s.cervena_cislo != 0, s.modra_cislo & s.cervena_cislo);
 }
 
-void mensi(Store &s)
+Vysledek vetsi(Store &s)
 {
-    porovnani(s, s.modra_cislo < s.cervena_cislo);
+    return srovnej(s, {"Větší", "větší", "menší"}, s.modra_cislo > s.cervena_cislo);
 }
 
-void vlevo(Store &s)
+Vysledek mensi(Store &s)
 {
-    s.modra_pred_posunem = s.modra_cislo;
-    s.modra_cislo = wrap16(static_cast<long long>(s.modra_cislo) * 2);
+    return srovnej(s, {"Menší", "menší", "větší"}, s.modra_cislo < s.cervena_cislo);
+}
+
+Vysledek vlevo(Store &s)
+{
+    const std::int16_t pred = s.modra_cislo;
+    s.modra_cislo = wrap16(static_cast<long long>(pred) * 2);
     ukazDoZlute(s, s.modra_cislo);
+    return zluty(s, vysvetliPosunVlevo(s, pred), oznameniPosunu(s));
 }
 
-void vpravo(Store &s)
+Vysledek vpravo(Store &s)
 {
     // Written without >> on a negative number, whose meaning C++17 leaves to
     // the compiler: for negative b, ~b is non-negative and ~(~b >> 1) copies
     // the sign bit.
-    const int b = s.modra_cislo;
-    s.modra_pred_posunem = s.modra_cislo;
+    const std::int16_t pred = s.modra_cislo;
+    const int b = pred;
     s.modra_cislo = static_cast<std::int16_t>(b < 0 ? ~(~b >> 1) : b >> 1);
     ukazDoZlute(s, s.modra_cislo);
+    return zluty(s, vysvetliPosunVpravo(s, pred), oznameniPosunu(s));
 }
 
-void komplementModre(Store &s)
+Vysledek komplement(Store &s, int modryRadek, int cervenyRadek, Volba volba)
 {
-    ukazDoZlute(s, wrap16(~static_cast<int>(s.modra_cislo)));
-}
-
-void komplementCervene(Store &s)
-{
-    ukazDoZlute(s, wrap16(~static_cast<int>(s.cervena_cislo)));
+    s.modra_cislo = wrap16(modryRadek);
+    s.cervena_cislo = wrap16(cervenyRadek);
+    if (volba == Volba::Zadna)
+        return {false, std::nullopt, vysvetliModrou(s), std::string()};
+    const bool modre = volba == Volba::Modra;
+    const std::int16_t operand = modre ? s.modra_cislo : s.cervena_cislo;
+    ukazDoZlute(s, wrap16(~static_cast<int>(operand)));
+    return zluty(s, vysvetliKomplement(s, operand, modre ? "modrého" : "červeného", modre ? "modrý" : "červený"),
+                 oznameniZlute(s));
 }
 
 } // namespace registers

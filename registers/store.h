@@ -20,9 +20,6 @@ struct Store {
     Cifry modra_cifry;
     Cifry cervena_cifry;
     Cifry zluta_cifry;
-    // The blue operand as it was before the last shift, so that the shift
-    // can be explained with the number it started from.
-    std::int16_t modra_pred_posunem = 0;
 };
 
 // The value the blue row shows: the last drawn operand, put back together from

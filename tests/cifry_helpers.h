@@ -5,6 +5,7 @@
 #pragma once
 
 #include "registers/digits.h"
+#include "registers/operations.h"
 
 #include <cstdint>
 #include <ostream>
@@ -23,4 +24,15 @@ inline registers::Cifry cifry(int d2, int d1, int d0)
 {
     return registers::Cifry{static_cast<std::int16_t>(d2), static_cast<std::int16_t>(d1),
                             static_cast<std::int16_t>(d0)};
+}
+
+// Komplement as the window runs it, on rows that show the stored operands.
+inline registers::Vysledek komplementModre(registers::Store &s)
+{
+    return registers::komplement(s, s.modra_cislo, s.cervena_cislo, registers::Volba::Modra);
+}
+
+inline registers::Vysledek komplementCervene(registers::Store &s)
+{
+    return registers::komplement(s, s.modra_cislo, s.cervena_cislo, registers::Volba::Cervena);
 }

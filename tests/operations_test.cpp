@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -30,7 +32,7 @@ Store operands(int b, int r)
     return s;
 }
 
-using Op = void (*)(Store &);
+using Op = registers::Vysledek (*)(Store &);
 
 struct Case {
     const char *name;
@@ -65,12 +67,12 @@ TEST(Operations, Table)
         {"konj -24576 -32768", registers::konjunkce, -24576, -32768, 1, cifry(-8192, 0, 0)},
         {"nerov -1 5", registers::nerovnost, -1, 5, 1, cifry(-1, -1, 0)},
         {"konj -1 0", registers::konjunkce, -1, 0, 0, cifry(0, 0, 0)},
-        {"komplement modre 0", registers::komplementModre, 0, 3, -1, cifry(0, 0, -1)},
-        {"komplement modre 5", registers::komplementModre, 5, 3, -6, cifry(-1, -1, 0)},
-        {"komplement modre 8", registers::komplementModre, 8, 3, -9, cifry(-2, 0, -1)},
-        {"komplement cervene 7", registers::komplementCervene, 0, 7, -8, cifry(-2, 0, 0)},
-        {"komplement modre -32768", registers::komplementModre, -32768, 0, 32767, cifry(8191, 1, 1)},
-        {"komplement cervene -1", registers::komplementCervene, 5, -1, 0, cifry(0, 0, 0)},
+        {"komplement modre 0", komplementModre, 0, 3, -1, cifry(0, 0, -1)},
+        {"komplement modre 5", komplementModre, 5, 3, -6, cifry(-1, -1, 0)},
+        {"komplement modre 8", komplementModre, 8, 3, -9, cifry(-2, 0, -1)},
+        {"komplement cervene 7", komplementCervene, 0, 7, -8, cifry(-2, 0, 0)},
+        {"komplement modre -32768", komplementModre, -32768, 0, 32767, cifry(8191, 1, 1)},
+        {"komplement cervene -1", komplementCervene, 5, -1, 0, cifry(0, 0, 0)},
     };
     for (const auto &c : cases) {
         Store s = operands(c.b, c.r);
@@ -84,6 +86,26 @@ TEST(Operations, Table)
     }
 }
 
+// A combination worked out as on paper: binary digits by halving, each pair
+// of digits through the operation's truth table, indexed 2 × blue + red.
+using Tabulka = std::array<int, 4>;
+const Tabulka nebo = {0, 1, 1, 1};
+const Tabulka neboJen = {0, 1, 1, 0};
+const Tabulka a = {0, 0, 0, 1};
+
+int poBitech(int b, int r, const Tabulka &t)
+{
+    int out = 0;
+    for (int vaha = 1; vaha <= 8; vaha *= 2)
+        out += vaha * t.at(static_cast<std::size_t>(2 * (b / vaha % 2) + r / vaha % 2));
+    return out;
+}
+
+int pravda(bool b, bool r, const Tabulka &t)
+{
+    return t.at(static_cast<std::size_t>(2 * (b ? 1 : 0) + (r ? 1 : 0)));
+}
+
 // Every pair of drawable operands, against the meaning of each operation.
 TEST(Operations, EveryPairOfDrawnOperands)
 {
@@ -91,9 +113,10 @@ TEST(Operations, EveryPairOfDrawnOperands)
         for (int r = 0; r <= 8; ++r) {
             struct Expect { Op op; int y; int bits; bool digitsAreBits; };
             const Expect expects[] = {
-                {registers::disjunkce, (b != 0 || r != 0) ? 1 : 0, b | r, true},
-                {registers::nerovnost, (b != r) ? 1 : 0, b ^ r, true},
-                {registers::konjunkce, (b != 0 && r != 0) ? 1 : 0, b & r, true},
+                {registers::disjunkce, pravda(b != 0, r != 0, nebo), poBitech(b, r, nebo), true},
+                // Inequality's value is whether the operands differ, not a truth of their truths.
+                {registers::nerovnost, b == r ? 0 : 1, poBitech(b, r, neboJen), true},
+                {registers::konjunkce, pravda(b != 0, r != 0, a), poBitech(b, r, a), true},
                 {registers::vetsi, b > r ? 1 : 0, 0, false},
                 {registers::mensi, b < r ? 1 : 0, 0, false},
             };
