@@ -1,0 +1,299 @@
+// SPDX-FileCopyrightText: 2026 The Bitovka developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+/*
+ * startprobe - launch a desktop program and time it, from outside through the
+ * X server, to its first settled, painted main window.
+ *
+ *   startprobe [-t TITLE] [-c COLOURS] [-s SETTLE_MS] [-p POLL_MS] [-T SECONDS]
+ *              [-v] -- PROGRAM ARGS...
+ *
+ * mapped_ms:  launch (just before fork) -> a new top-level window whose title
+ *             (_NET_WM_NAME, else WM_NAME) matches the extended regex TITLE
+ *             is viewable, its window manager frame included.
+ * painted_ms: launch -> the first moment the window showed its final pixels.
+ *             The window is grabbed (XGetImage) every POLL_MS (default 2); the
+ *             pixels count as final once they show at least COLOURS distinct
+ *             values (default 3; an unpainted window shows one) and then stay
+ *             unchanged for SETTLE_MS (default 100). The time reported is when
+ *             the grab that first showed them returned, so it is late by at
+ *             most one poll interval and one grab.
+ * rss_kb:     VmRSS of the program (or of the window's _NET_WM_PID, if that
+ *             descends from it) when the pixels were judged settled.
+ * Then the program and what it left running get SIGTERM (SIGKILL 2 s later).
+ * Prints one line, NA for what it could not measure; the program's own output
+ * goes to stderr.
+ *
+ * Build: cc -O2 -Wall -Wextra -o startprobe startprobe.c launch.c -lX11
+ */
+#define _GNU_SOURCE
+#include "launch.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <regex.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+static Display *dpy;
+static regex_t title_re;
+static Atom net_wm_name, utf8_string, net_wm_pid;
+/* What counts as painted, in ms and distinct pixel values. */
+static double settle = 100, interval = 2;
+static int colours = 3, verbose;
+
+/* Windows that were there before the launch; the program's window is new. */
+enum { MAX_KNOWN = 1024, MAX_DEPTH = 3 };
+static Window known[MAX_KNOWN];
+static int nknown;
+
+/* A window can vanish between two requests; that is not an error here. */
+static int ignore_xerror(Display *d, XErrorEvent *e)
+{
+    (void)d, (void)e;
+    return 0;
+}
+
+/* The title in UTF-8 (_NET_WM_NAME), else the legacy WM_NAME. */
+static int title_matches(Window w)
+{
+    Atom type;
+    int format;
+    unsigned long n, after;
+    unsigned char *data = NULL;
+    char *name = NULL;
+    int match = 0;
+    if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8_string, &type, &format, &n,
+                           &after, &data) == Success && data && n > 0)
+        match = regexec(&title_re, (const char *)data, 0, NULL, 0) == 0;
+    else if (XFetchName(dpy, w, &name) && name)
+        match = regexec(&title_re, name, 0, NULL, 0) == 0;
+    if (data)
+        XFree(data);
+    if (name)
+        XFree(name);
+    return match;
+}
+
+static int is_known(Window w)
+{
+    int i = 0;
+    while (i < nknown && known[i] != w)
+        ++i;
+    return i < nknown;
+}
+
+static void remember_tree(Window w, int depth)
+{
+    Window root, parent, *kids = NULL;
+    unsigned n = 0;
+    if (!XQueryTree(dpy, w, &root, &parent, &kids, &n))
+        return;
+    for (unsigned i = 0; i < n; ++i) {
+        if (nknown < MAX_KNOWN)
+            known[nknown++] = kids[i];
+        if (depth < MAX_DEPTH)
+            remember_tree(kids[i], depth + 1);
+    }
+    if (kids)
+        XFree(kids);
+}
+
+/* A new, viewable window with the title asked for: a client window lies
+ * inside its window manager's frame, so look a few levels down. */
+static Window find_new(Window w, int depth)
+{
+    Window root, parent, *kids = NULL, found = 0;
+    unsigned n = 0;
+    if (!XQueryTree(dpy, w, &root, &parent, &kids, &n))
+        return 0;
+    for (unsigned i = 0; i < n && !found; ++i) {
+        XWindowAttributes a;
+        if (is_known(kids[i]) || !XGetWindowAttributes(dpy, kids[i], &a) ||
+            a.map_state != IsViewable || a.override_redirect)
+            continue;
+        if (title_matches(kids[i]))
+            found = kids[i];
+        else if (depth < MAX_DEPTH)
+            found = find_new(kids[i], depth + 1);
+    }
+    if (kids)
+        XFree(kids);
+    return found;
+}
+
+/* Whether the image shows at least `want` distinct pixel values. */
+static int has_colours(XImage *im, int want)
+{
+    unsigned long seen[256];
+    int n = 0;
+    for (int y = 0; y < im->height; ++y)
+        for (int x = 0; x < im->width; ++x) {
+            const unsigned long p = XGetPixel(im, x, y);
+            int k = 0;
+            while (k < n && seen[k] != p)
+                ++k;
+            if (k == n)
+                seen[n++] = p;
+            if (n >= want)
+                return 1;
+        }
+    return 0;
+}
+
+static long window_pid(Window w)
+{
+    Atom type;
+    int format;
+    unsigned long n, after;
+    unsigned char *data = NULL;
+    long pid = -1;
+    if (XGetWindowProperty(dpy, w, net_wm_pid, 0, 1, False, XA_CARDINAL, &type, &format, &n,
+                           &after, &data) == Success && data && n == 1 && format == 32)
+        pid = (long)*(const unsigned long *)(const void *)data;
+    if (data)
+        XFree(data);
+    return pid;
+}
+
+/* Looks again on every change below the root, and every 2 ms besides: the
+ * client window is mapped inside a frame whose changes the root does not
+ * report. Returns 0 on timeout or when the program exits first. */
+static Window wait_for_window(double deadline)
+{
+    const Window root = DefaultRootWindow(dpy);
+    while (now_ms() < deadline && !launched_exited()) {
+        struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
+        XEvent ev;
+        if (!XPending(dpy))
+            poll(&pfd, 1, 2);
+        while (XPending(dpy))
+            XNextEvent(dpy, &ev); /* only the wake-up matters */
+        const Window w = find_new(root, 1);
+        if (w)
+            return w;
+    }
+    return 0;
+}
+
+/* Grabs the window until its pixels settle; returns when it first showed
+ * them, or -1. Keeps *A's size current as the window is resized. */
+static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double deadline)
+{
+    XSelectInput(dpy, w, StructureNotifyMask);
+    if (!XGetWindowAttributes(dpy, w, a))
+        return -1;
+    char *last = NULL;
+    size_t last_len = 0;
+    double changed = -1, painted = -1;
+    int enough = 0, gone = 0;
+    while (!gone && painted < 0 && now_ms() < deadline && !launched_exited()) {
+        while (XPending(dpy)) {
+            XEvent ev;
+            XNextEvent(dpy, &ev);
+            if (ev.type == ConfigureNotify && ev.xconfigure.window == w) {
+                a->width = ev.xconfigure.width;
+                a->height = ev.xconfigure.height;
+            } else if (ev.type == DestroyNotify && ev.xdestroywindow.window == w) {
+                gone = 1;
+            }
+        }
+        const double asked = now_ms();
+        XImage *im = gone ? NULL
+                          : XGetImage(dpy, w, 0, 0, (unsigned)a->width, (unsigned)a->height,
+                                      AllPlanes, ZPixmap);
+        const double got = now_ms();
+        if (im) {
+            const size_t len = (size_t)im->bytes_per_line * (size_t)im->height;
+            if (!last || len != last_len || memcmp(last, im->data, len) != 0) {
+                free(last);
+                last = malloc(len);
+                memcpy(last, im->data, len);
+                last_len = len;
+                changed = got;
+                enough = has_colours(im, colours);
+                if (verbose)
+                    fprintf(stderr, "startprobe: %dx%d changed at %.1f ms%s\n", im->width,
+                            im->height, got - t0, enough ? "" : " (too few colours)");
+            } else if (enough && got - changed >= settle) {
+                painted = changed;
+            }
+            XDestroyImage(im);
+        }
+        sleep_ms(asked + interval - now_ms());
+    }
+    free(last);
+    return painted;
+}
+
+static void put_ms(const char *name, double t, double t0)
+{
+    if (t >= 0)
+        printf(" %s=%.1f", name, t - t0);
+    else
+        printf(" %s=NA", name);
+}
+
+int main(int argc, char **argv)
+{
+    const char *title = ".";
+    double timeout = 30;
+    int opt;
+    while ((opt = getopt(argc, argv, "+t:c:s:p:T:v")) != -1)
+        switch (opt) {
+        case 't': title = optarg; break;
+        case 'c': colours = atoi(optarg); break;
+        case 's': settle = atof(optarg); break;
+        case 'p': interval = atof(optarg); break;
+        case 'T': timeout = atof(optarg); break;
+        case 'v': verbose = 1; break;
+        default: return 2;
+        }
+    if (optind >= argc || colours < 1 || colours > 256 ||
+        regcomp(&title_re, title, REG_EXTENDED | REG_NOSUB) != 0) {
+        fprintf(stderr, "usage: startprobe [-t TITLE] [-c COLOURS] [-s SETTLE_MS] [-p POLL_MS] "
+                        "[-T SECONDS] [-v] -- PROGRAM ARGS...\n");
+        return 2;
+    }
+    dpy = XOpenDisplay(NULL);
+    if (!dpy) {
+        fprintf(stderr, "startprobe: no display\n");
+        return 2;
+    }
+    fcntl(ConnectionNumber(dpy), F_SETFD, FD_CLOEXEC);
+    XSetErrorHandler(ignore_xerror);
+    net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
+    utf8_string = XInternAtom(dpy, "UTF8_STRING", False);
+    net_wm_pid = XInternAtom(dpy, "_NET_WM_PID", False);
+    XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
+    remember_tree(DefaultRootWindow(dpy), 1);
+
+    const double t0 = now_ms();
+    if (!launch(argv + optind))
+        return 2;
+    const double deadline = t0 + timeout * 1e3;
+    const Window w = wait_for_window(deadline);
+    const double mapped = w ? now_ms() : -1;
+    XWindowAttributes a = {0};
+    const double painted = w ? wait_for_paint(w, &a, t0, deadline) : -1;
+    const long kb = painted >= 0 ? rss_kb(measured_pid(window_pid(w))) : -1;
+    stop_launched(verbose);
+    XCloseDisplay(dpy);
+
+    char size[32] = "NA", mem[32] = "NA";
+    if (w)
+        snprintf(size, sizeof size, "%dx%d", a.width, a.height);
+    if (kb >= 0)
+        snprintf(mem, sizeof mem, "%ld", kb);
+    printf("window=%s", size);
+    put_ms("mapped_ms", mapped, t0);
+    put_ms("painted_ms", painted, t0);
+    printf(" rss_kb=%s\n", mem);
+    return painted >= 0 && kb >= 0 ? 0 : 1;
+}
