@@ -25,16 +25,15 @@
  * Prints one line, NA for what it could not measure; the program's own output
  * goes to stderr.
  *
- * Build: cc -O2 -Wall -Wextra -o startprobe startprobe.c launch.c -lX11
+ * Build: cc -O2 -Wall -Wextra -o startprobe startprobe.c window.c launch.c -lX11
  */
 #define _GNU_SOURCE
 #include "launch.h"
+#include "window.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <regex.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -43,89 +42,15 @@
 
 static Display *dpy;
 static regex_t title_re;
-static Atom net_wm_name, utf8_string, net_wm_pid;
 /* What counts as painted, in ms and distinct pixel values. */
 static double settle = 100, interval = 2;
 static int colours = 3, verbose;
-
-/* Windows that were there before the launch; the program's window is new. */
-enum { MAX_KNOWN = 1024, MAX_DEPTH = 3 };
-static Window known[MAX_KNOWN];
-static int nknown;
 
 /* A window can vanish between two requests; that is not an error here. */
 static int ignore_xerror(Display *d, XErrorEvent *e)
 {
     (void)d, (void)e;
     return 0;
-}
-
-/* The title in UTF-8 (_NET_WM_NAME), else the legacy WM_NAME. */
-static int title_matches(Window w)
-{
-    Atom type;
-    int format;
-    unsigned long n, after;
-    unsigned char *data = NULL;
-    char *name = NULL;
-    int match = 0;
-    if (XGetWindowProperty(dpy, w, net_wm_name, 0, 1024, False, utf8_string, &type, &format, &n,
-                           &after, &data) == Success && data && n > 0)
-        match = regexec(&title_re, (const char *)data, 0, NULL, 0) == 0;
-    else if (XFetchName(dpy, w, &name) && name)
-        match = regexec(&title_re, name, 0, NULL, 0) == 0;
-    if (data)
-        XFree(data);
-    if (name)
-        XFree(name);
-    return match;
-}
-
-static int is_known(Window w)
-{
-    int i = 0;
-    while (i < nknown && known[i] != w)
-        ++i;
-    return i < nknown;
-}
-
-static void remember_tree(Window w, int depth)
-{
-    Window root, parent, *kids = NULL;
-    unsigned n = 0;
-    if (!XQueryTree(dpy, w, &root, &parent, &kids, &n))
-        return;
-    for (unsigned i = 0; i < n; ++i) {
-        if (nknown < MAX_KNOWN)
-            known[nknown++] = kids[i];
-        if (depth < MAX_DEPTH)
-            remember_tree(kids[i], depth + 1);
-    }
-    if (kids)
-        XFree(kids);
-}
-
-/* A new, viewable window with the title asked for: a client window lies
- * inside its window manager's frame, so look a few levels down. */
-static Window find_new(Window w, int depth)
-{
-    Window root, parent, *kids = NULL, found = 0;
-    unsigned n = 0;
-    if (!XQueryTree(dpy, w, &root, &parent, &kids, &n))
-        return 0;
-    for (unsigned i = 0; i < n && !found; ++i) {
-        XWindowAttributes a;
-        if (is_known(kids[i]) || !XGetWindowAttributes(dpy, kids[i], &a) ||
-            a.map_state != IsViewable || a.override_redirect)
-            continue;
-        if (title_matches(kids[i]))
-            found = kids[i];
-        else if (depth < MAX_DEPTH)
-            found = find_new(kids[i], depth + 1);
-    }
-    if (kids)
-        XFree(kids);
-    return found;
 }
 
 /* Whether the image shows at least `want` distinct pixel values. */
@@ -147,41 +72,6 @@ static int has_colours(XImage *im, int want)
     return 0;
 }
 
-static long window_pid(Window w)
-{
-    Atom type;
-    int format;
-    unsigned long n, after;
-    unsigned char *data = NULL;
-    long pid = -1;
-    if (XGetWindowProperty(dpy, w, net_wm_pid, 0, 1, False, XA_CARDINAL, &type, &format, &n,
-                           &after, &data) == Success && data && n == 1 && format == 32)
-        pid = (long)*(const unsigned long *)(const void *)data;
-    if (data)
-        XFree(data);
-    return pid;
-}
-
-/* Looks again on every change below the root, and every 2 ms besides: the
- * client window is mapped inside a frame whose changes the root does not
- * report. Returns 0 on timeout or when the program exits first. */
-static Window wait_for_window(double deadline)
-{
-    const Window root = DefaultRootWindow(dpy);
-    while (now_ms() < deadline && !launched_exited()) {
-        struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
-        XEvent ev;
-        if (!XPending(dpy))
-            poll(&pfd, 1, 2);
-        while (XPending(dpy))
-            XNextEvent(dpy, &ev); /* only the wake-up matters */
-        const Window w = find_new(root, 1);
-        if (w)
-            return w;
-    }
-    return 0;
-}
-
 /* Grabs the window until its pixels settle; returns when it first showed
  * them, or -1. Keeps *A's size current as the window is resized. */
 static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double deadline)
@@ -191,8 +81,8 @@ static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double d
         return -1;
     char *last = NULL;
     size_t last_len = 0;
-    double changed = -1, painted = -1;
-    int enough = 0, gone = 0;
+    double changed = -1, painted = -1, grabbing = 0;
+    int enough = 0, gone = 0, grabs = 0;
     while (!gone && painted < 0 && now_ms() < deadline && !launched_exited()) {
         while (XPending(dpy)) {
             XEvent ev;
@@ -209,6 +99,8 @@ static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double d
                           : XGetImage(dpy, w, 0, 0, (unsigned)a->width, (unsigned)a->height,
                                       AllPlanes, ZPixmap);
         const double got = now_ms();
+        grabs += im != NULL;
+        grabbing += im ? got - asked : 0;
         if (im) {
             const size_t len = (size_t)im->bytes_per_line * (size_t)im->height;
             if (!last || len != last_len || memcmp(last, im->data, len) != 0) {
@@ -229,6 +121,8 @@ static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double d
         sleep_ms(asked + interval - now_ms());
     }
     free(last);
+    if (verbose)
+        fprintf(stderr, "startprobe: %d grabs, %.2f ms each\n", grabs, grabs ? grabbing / grabs : 0);
     return painted;
 }
 
@@ -268,17 +162,13 @@ int main(int argc, char **argv)
     }
     fcntl(ConnectionNumber(dpy), F_SETFD, FD_CLOEXEC);
     XSetErrorHandler(ignore_xerror);
-    net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
-    utf8_string = XInternAtom(dpy, "UTF8_STRING", False);
-    net_wm_pid = XInternAtom(dpy, "_NET_WM_PID", False);
-    XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
-    remember_tree(DefaultRootWindow(dpy), 1);
+    remember_windows(dpy);
 
     const double t0 = now_ms();
     if (!launch(argv + optind))
         return 2;
     const double deadline = t0 + timeout * 1e3;
-    const Window w = wait_for_window(deadline);
+    const Window w = wait_for_window(&title_re, deadline);
     const double mapped = w ? now_ms() : -1;
     XWindowAttributes a = {0};
     const double painted = w ? wait_for_paint(w, &a, t0, deadline) : -1;
