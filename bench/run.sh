@@ -34,7 +34,8 @@ BIN=$(pwd)/build/release/app/bitovka
 OUT=${TMPDIR:-/tmp}/bitovka-bench-$(date +%Y%m%d-%H%M%S)
 mkdir -p "$OUT"
 PROBE=$OUT/startprobe
-cc -O2 -Wall -Wextra -o "$PROBE" bench/startprobe.c bench/window.c bench/launch.c -lX11
+cc -O2 -Wall -Wextra -o "$PROBE" bench/startprobe.c bench/window.c bench/grab.c bench/launch.c \
+    -lX11 -lXext
 cc -O2 -o "$OUT/clicklatency" bench/clicklatency.c -lX11 -lXtst
 
 # The session. Services the bus starts on a program's behalf (dconf, the

@@ -13,9 +13,10 @@
  *             (_NET_WM_NAME, else WM_NAME) matches the extended regex TITLE
  *             is viewable, its window manager frame included.
  * painted_ms: launch -> the first moment the window showed its final pixels.
- *             The window is grabbed (XGetImage) every POLL_MS (default 2); the
- *             pixels count as final once they show at least COLOURS distinct
- *             values (default 3; an unpainted window shows one) and then stay
+ *             The window is grabbed every POLL_MS (default 2), through
+ *             shared memory (MIT-SHM) where the server offers it; the pixels
+ *             count as final once they show at least COLOURS distinct values
+ *             (default 3; an unpainted window shows one) and then stay
  *             unchanged for SETTLE_MS (default 100). The time reported is when
  *             the grab that first showed them returned, so it is late by at
  *             most one poll interval and one grab.
@@ -25,9 +26,10 @@
  * Prints one line, NA for what it could not measure; the program's own output
  * goes to stderr.
  *
- * Build: cc -O2 -Wall -Wextra -o startprobe startprobe.c window.c launch.c -lX11
+ * Build: cc -O2 -Wall -Wextra -o startprobe startprobe.c window.c grab.c launch.c -lX11 -lXext
  */
 #define _GNU_SOURCE
+#include "grab.h"
 #include "launch.h"
 #include "window.h"
 
@@ -95,9 +97,7 @@ static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double d
             }
         }
         const double asked = now_ms();
-        XImage *im = gone ? NULL
-                          : XGetImage(dpy, w, 0, 0, (unsigned)a->width, (unsigned)a->height,
-                                      AllPlanes, ZPixmap);
+        XImage *im = gone ? NULL : grab_window(dpy, w, a);
         const double got = now_ms();
         grabs += im != NULL;
         grabbing += im ? got - asked : 0;
@@ -116,11 +116,11 @@ static double wait_for_paint(Window w, XWindowAttributes *a, double t0, double d
             } else if (enough && got - changed >= settle) {
                 painted = changed;
             }
-            XDestroyImage(im);
         }
         sleep_ms(asked + interval - now_ms());
     }
     free(last);
+    grab_done(dpy);
     if (verbose)
         fprintf(stderr, "startprobe: %d grabs, %.2f ms each\n", grabs, grabs ? grabbing / grabs : 0);
     return painted;
@@ -162,7 +162,7 @@ int main(int argc, char **argv)
     }
     fcntl(ConnectionNumber(dpy), F_SETFD, FD_CLOEXEC);
     XSetErrorHandler(ignore_xerror);
-    remember_windows(dpy);
+    watch_new_windows(dpy);
 
     const double t0 = now_ms();
     if (!launch(argv + optind))

@@ -13,10 +13,11 @@ static Display *dpy;
 static const regex_t *title_re;
 static Atom net_wm_name, utf8_string;
 
-/* Windows that were there before the launch; the program's window is new. */
-enum { MAX_KNOWN = 1024, MAX_DEPTH = 3 };
-static Window known[MAX_KNOWN];
-static int nknown;
+/* Top-level windows created since the launch: the program's main window is
+ * one of them (a window manager's frames are too, but carry no title). */
+enum { MAX_FRESH = 256 };
+static Window fresh[MAX_FRESH];
+static int nfresh;
 
 /* The title in UTF-8 (_NET_WM_NAME), else the legacy WM_NAME. */
 static int title_matches(Window w)
@@ -39,85 +40,60 @@ static int title_matches(Window w)
     return match;
 }
 
-static int is_known(Window w)
+static int shows_title(Window w)
 {
-    int i = 0;
-    while (i < nknown && known[i] != w)
-        ++i;
-    return i < nknown;
+    XWindowAttributes a;
+    return XGetWindowAttributes(dpy, w, &a) && a.map_state == IsViewable && title_matches(w);
 }
 
-/* A new, viewable window with the title asked for: a client window lies
- * inside its window manager's frame, so look a few levels down. */
-static Window find_new(Window w, int depth)
-{
-    Window root, parent, *kids = NULL, found = 0;
-    unsigned n = 0;
-    if (!XQueryTree(dpy, w, &root, &parent, &kids, &n))
-        return 0;
-    for (unsigned i = 0; i < n && !found; ++i) {
-        XWindowAttributes a;
-        if (is_known(kids[i]) || !XGetWindowAttributes(dpy, kids[i], &a) ||
-            a.map_state != IsViewable || a.override_redirect)
-            continue;
-        if (title_matches(kids[i]))
-            found = kids[i];
-        else if (depth < MAX_DEPTH)
-            found = find_new(kids[i], depth + 1);
-    }
-    if (kids)
-        XFree(kids);
-    return found;
-}
-
-static void remember_tree(Window w, int depth)
-{
-    Window root, parent, *kids = NULL;
-    unsigned n = 0;
-    if (!XQueryTree(dpy, w, &root, &parent, &kids, &n))
-        return;
-    for (unsigned i = 0; i < n; ++i) {
-        if (nknown < MAX_KNOWN)
-            known[nknown++] = kids[i];
-        if (depth < MAX_DEPTH)
-            remember_tree(kids[i], depth + 1);
-    }
-    if (kids)
-        XFree(kids);
-}
-
-void remember_windows(Display *display)
+void watch_new_windows(Display *display)
 {
     dpy = display;
     net_wm_name = XInternAtom(dpy, "_NET_WM_NAME", False);
     utf8_string = XInternAtom(dpy, "UTF8_STRING", False);
     XSelectInput(dpy, DefaultRootWindow(dpy), SubstructureNotifyMask);
-    remember_tree(DefaultRootWindow(dpy), 1);
+    XSync(dpy, False);
 }
 
-/* Looks again whenever a window below the root changes. Each new top-level
- * window (the program's, or the frame its window manager puts it in) is
- * watched too: the client is mapped inside the frame, and its title may come
- * late. Watching first and then looking misses nothing; waking every 10 ms
- * besides is only a safety net. */
+/* Driven by events, so that the probe's own requests keep out of the way of
+ * the program starting: a new top-level window is watched from its creation
+ * on, and the windows are looked at again only when one is mapped (it, or
+ * the frame it was put in), reparented or renamed. Watching first and looking
+ * then misses nothing; looking every 20 ms besides is only a safety net. */
 Window wait_for_window(const regex_t *title, double deadline)
 {
     const Window root = DefaultRootWindow(dpy);
+    double looked = now_ms();
     title_re = title;
     while (now_ms() < deadline && !launched_exited()) {
         struct pollfd pfd = {ConnectionNumber(dpy), POLLIN, 0};
         XEvent ev;
+        int look = 0;
         if (!XPending(dpy))
-            poll(&pfd, 1, 10);
+            poll(&pfd, 1, 5);
         while (XPending(dpy)) {
             XNextEvent(dpy, &ev);
-            if (ev.type == CreateNotify && ev.xcreatewindow.parent == root)
-                XSelectInput(dpy, ev.xcreatewindow.window,
-                             StructureNotifyMask | SubstructureNotifyMask | PropertyChangeMask);
+            if (ev.type == CreateNotify && ev.xcreatewindow.parent == root &&
+                !ev.xcreatewindow.override_redirect && nfresh < MAX_FRESH) {
+                fresh[nfresh++] = ev.xcreatewindow.window;
+                XSelectInput(dpy, ev.xcreatewindow.window, StructureNotifyMask | PropertyChangeMask);
+                look = 1;
+            } else if (ev.type == DestroyNotify) {
+                for (int i = 0; i < nfresh; ++i)
+                    if (fresh[i] == ev.xdestroywindow.window)
+                        fresh[i--] = fresh[--nfresh];
+            } else if (ev.type == PropertyNotify) {
+                look |= ev.xproperty.atom == net_wm_name || ev.xproperty.atom == XA_WM_NAME;
+            } else {
+                look |= ev.type == MapNotify || ev.type == ReparentNotify;
+            }
         }
-        const Window w = find_new(root, 1);
-        if (w)
-            return w;
+        if (look || now_ms() - looked >= 20) {
+            looked = now_ms();
+            for (int i = 0; i < nfresh; ++i)
+                if (shows_title(fresh[i]))
+                    return fresh[i];
+        }
     }
     return 0;
 }
