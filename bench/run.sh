@@ -8,17 +8,17 @@
 # in CI). Prints one table:
 #   - launch -> first settled, painted main window, and resident memory at
 #     that moment, beside xcalc and galculator measured in the same run
-#     (interleaved rounds, by the external first-paint probe);
+#     (interleaved rounds, by startprobe, here);
 #   - a click on "<<"/">>" -> yellow row repainted (clicklatency, here);
 #   - cold start: the same launch with an empty font cache.
 #
-#   PROBE_DIR=/path/to/probe bench/run.sh [-n ROUNDS] [-c CLICKS]
+#   bench/run.sh [-n ROUNDS] [-c CLICKS]
 #
-# PROBE_DIR is the folder of the team's first-paint probe (firstpaint.c,
-# build.sh, peers.sh).
+# Everything runs in a session of its own: Xvfb, openbox and a session bus,
+# with a fresh HOME, so the desktop it is started from does not count.
 set -eu
 cd "$(dirname "$0")/.."
-ROUNDS=10; CLICKS=200
+ROUNDS=10; CLICKS=200; GAP=0.5
 while [ $# -gt 0 ]; do
     case $1 in
     -n) ROUNDS=$2; shift 2 ;;
@@ -26,7 +26,6 @@ while [ $# -gt 0 ]; do
     *) echo "run.sh: unknown argument $1" >&2; exit 2 ;;
     esac
 done
-: "${PROBE_DIR:?set PROBE_DIR to the folder holding firstpaint.c, build.sh and peers.sh}"
 
 scripts/setup bench
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBITOVKA_TESTS=OFF >/dev/null
@@ -34,37 +33,94 @@ cmake --build build/release >/dev/null
 BIN=$(pwd)/build/release/app/bitovka
 OUT=${TMPDIR:-/tmp}/bitovka-bench-$(date +%Y%m%d-%H%M%S)
 mkdir -p "$OUT"
-FP=$(FIRSTPAINT_DIR="$OUT/fp" sh "$PROBE_DIR/build.sh")
+PROBE=$OUT/startprobe
+cc -O2 -Wall -Wextra -o "$PROBE" bench/startprobe.c bench/window.c bench/grab.c bench/launch.c \
+    -lX11 -lXext
 cc -O2 -o "$OUT/clicklatency" bench/clicklatency.c -lX11 -lXtst
 
-# 1. Warm start beside the peers.
-FIRSTPAINT_DIR="$OUT/fp" BITOVKA=$BIN bash "$PROBE_DIR/peers.sh" -n "$ROUNDS" \
-    -p xcalc,galculator,bitovka -o "$OUT/peers" >"$OUT/peers.txt" 2>"$OUT/peers.log"
-
-# 2 and 3 in a session of our own, set up as the peers' one is.
+# The session. Services the bus starts on a program's behalf (dconf, the
+# accessibility bus) inherit the bus's environment, and so its marker: that
+# is how they are found and stopped at the end.
+MARK=bitovka-bench-$$
 XVFB_PID=; WM_PID=; BUS_PID=; APP_PID=
-cleanup() { for p in $APP_PID $WM_PID $BUS_PID $XVFB_PID; do kill "$p" 2>/dev/null || true; done; }
+marked() {
+    for f in /proc/[0-9]*/environ; do
+        grep -qz "^BITOVKA_BENCH_RUN=$MARK\$" "$f" 2>/dev/null && p=${f#/proc/} && echo "${p%/environ}"
+    done
+    return 0
+}
+cleanup() {
+    for p in $APP_PID $WM_PID; do kill "$p" 2>/dev/null || true; done
+    for p in $(marked); do [ "$p" = "$BUS_PID" ] || kill "$p" 2>/dev/null || true; done
+    for p in $BUS_PID $XVFB_PID; do kill "$p" 2>/dev/null || true; done
+}
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+unset WAYLAND_DISPLAY SESSION_MANAGER XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
+    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE GTK_THEME DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE \
+    GTK_A11Y QT_ACCESSIBILITY
 fifo=$OUT/display; mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$OUT/xvfb.log" 2>&1 &
 XVFB_PID=$!
 read -r num <"$fifo"
-export DISPLAY=":$num" HOME="$OUT/home" XDG_RUNTIME_DIR="$OUT/xdg" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
-mkdir -p "$HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
-dbus-daemon --session --nofork --print-address=3 3>"$OUT/bus" >/dev/null 2>&1 &
+export DISPLAY=":$num" HOME="$OUT/home" XDG_RUNTIME_DIR="$OUT/xdg" LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb GDK_BACKEND=x11
+mkdir -p "$HOME/.config" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+BITOVKA_BENCH_RUN=$MARK dbus-daemon --session --nofork --print-address=3 3>"$OUT/bus" \
+    >"$OUT/bus.log" 2>&1 &
 BUS_PID=$!
 for _ in $(seq 100); do [ -s "$OUT/bus" ] && break; sleep 0.05; done
 DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$OUT/bus"); export DBUS_SESSION_BUS_ADDRESS
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"$OUT/openbox.log" 2>&1 &
 WM_PID=$!
-sleep 1.5
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05
+done
+# openbox announces itself before it is ready, and a window mapped in that
+# gap can stay unmapped; give it a second. The pointer goes to a corner so
+# no tooltip opens over a window being timed.
+sleep 1
+xdotool mousemove 1279 1023
 
-"$BIN" 2>/dev/null &
+# probe NAME [ENV=VALUE...]: one launch, one line of figures.
+probe() {
+    name=$1; shift
+    case $name in
+    xcalc) set -- "$@" "$PROBE" -c 2 -t '^Calculator$' -- xcalc ;;
+    galculator) set -- "$@" "$PROBE" -t '^galculator$' -- galculator ;;
+    bitovka) set -- "$@" "$PROBE" -t '^Bitovka$' -- "$BIN" ;;
+    esac
+    echo "## $name" >>"$OUT/programs.log"
+    env "$@" 2>>"$OUT/programs.log" | tail -n1
+}
+field() { echo "$2" | sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
+
+# 1. Warm start beside the peers: every program once unmeasured (caches,
+# first-run configuration), then rounds, the order rotated every round so
+# none always follows the same one.
+PROGS="xcalc galculator bitovka"
+LOAD0=$(cut -d' ' -f1-3 /proc/loadavg)
+for p in $PROGS; do probe "$p" >>"$OUT/warmup.txt"; sleep "$GAP"; done
+printf 'round\tprogram\tmapped_ms\tpainted_ms\trss_kb\n' >"$OUT/raw.tsv"
+for r in $(seq "$ROUNDS"); do
+    order=$PROGS
+    for _ in $(seq $(( (r - 1) % 3 ))); do order="${order#* } ${order%% *}"; done
+    for p in $order; do
+        line=$(probe "$p")
+        printf '%s\t%s\t%s\t%s\t%s\n' "$r" "$p" "$(field mapped_ms "$line")" \
+            "$(field painted_ms "$line")" "$(field rss_kb "$line")" >>"$OUT/raw.tsv"
+        sleep "$GAP"
+    done
+done
+LOAD1=$(cut -d' ' -f1-3 /proc/loadavg)
+
+# 2. Clicks on the running program.
+"$BIN" 2>>"$OUT/programs.log" &
 APP_PID=$!
 "$OUT/clicklatency" -n "$CLICKS" >"$OUT/clicks.txt" || true
 kill "$APP_PID" 2>/dev/null; wait "$APP_PID" 2>/dev/null || true; APP_PID=
 
-# Cold: every launch with a font cache of its own, empty at start.
+# 3. Cold: every launch with a font cache of its own, empty at start.
 : >"$OUT/cold.txt"
 for i in $(seq "$ROUNDS"); do
     cache="$OUT/fc-$i"; mkdir -p "$cache"
@@ -78,25 +134,37 @@ for i in $(seq "$ROUNDS"); do
   <include ignore_missing="yes">/etc/fonts/conf.d</include>
 </fontconfig>
 CONF
-    FONTCONFIG_FILE="$cache/fonts.conf" "$FP" --title '^Bitovka$' -- "$BIN" 2>/dev/null | tail -n1 >>"$OUT/cold.txt"
-    sleep 0.3
+    probe bitovka FONTCONFIG_FILE="$cache/fonts.conf" >>"$OUT/cold.txt"
+    sleep "$GAP"
 done
 
-median() { sort -n | awk '{a[NR]=$1} END{if(!NR){print "NA";exit} if(NR%2) print a[(NR+1)/2]; else printf "%.1f\n",(a[NR/2]+a[NR/2+1])/2}'; }
-field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p" "$2" | grep -E '^[0-9.]+$'; }
+# numbers on stdin -> "median min max", or NA
+stats() {
+    grep -E '^[0-9.]+$' | sort -n | awk '{a[NR]=$1} END{if(!NR){print "NA NA NA";exit}
+        m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; printf "%s %s %s\n", m, a[1], a[NR]}'
+}
+col() { awk -F'\t' -v p="$1" -v c="$2" 'NR>1 && $2==p {print $c}' "$OUT/raw.tsv"; }
+coldcol() { while read -r l; do field "$1" "$l"; done <"$OUT/cold.txt"; }
 
 echo "# machine: $(nproc) cores, $(awk '/MemTotal/{printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1); $(date -u +%Y-%m-%d)"
 echo "## launch -> painted main window (ms) and resident memory, $ROUNDS interleaved rounds"
-cat "$OUT/peers.txt"
-xcalc=$(awk '$1=="xcalc"{print $4}' "$OUT/peers.txt")
-ours=$(awk '$1=="bitovka"{print $4}' "$OUT/peers.txt")
-awk -v a="$ours" -v b="$xcalc" 'BEGIN{ if (a+0 > 0 && b+0 > 0) printf "bitovka / xcalc = %.2f\n", a/b }'
-awk -F'\t' '$2=="bitovka" && $5 ~ /^[0-9]+$/ {print $5}' "$OUT/peers/raw.tsv" | sort -n |
-    awk '{a[NR]=$1} END{if(NR) printf "bitovka rss_kb median %s min %s max %s\n", (NR%2?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2), a[1], a[NR]}'
+printf '%-12s %3s %10s %11s %17s %8s %17s\n' program n mapped_ms painted_ms "painted min/max" rss_kb "rss_kb min/max"
+for p in $PROGS; do
+    n=$(col "$p" 4 | grep -cE '^[0-9.]+$' || true)
+    # shellcheck disable=SC2046 # three words each: median, min, max
+    set -- $(col "$p" 3 | stats) $(col "$p" 4 | stats) $(col "$p" 5 | stats)
+    printf '%-12s %3s %10s %11s %17s %8s %17s\n' "$p" "$n" "$1" "$4" "$5/$6" "$7" "$8/$9"
+    case $p in xcalc) px=$4 ;; galculator) pg=$4 ;; bitovka) pb=$4 ;; esac
+done
+awk -v a="$pb" -v b="$px" -v c="$pg" 'BEGIN{
+    if (a+0 > 0 && b+0 > 0) printf "bitovka / xcalc = %.2f", a/b
+    if (a+0 > 0 && c+0 > 0) printf ", bitovka / galculator = %.2f", a/c
+    print "" }'
+echo "# ms from launch; loadavg before: $LOAD0, after: $LOAD1"
 echo "## click on <<, >> -> yellow row repainted"
 cat "$OUT/clicks.txt"
 echo "## cold start (empty font cache), $ROUNDS runs"
-printf 'painted_ms median %s min %s max %s; rss_kb median %s\n' \
-    "$(field painted_ms "$OUT/cold.txt" | median)" "$(field painted_ms "$OUT/cold.txt" | sort -n | head -n1)" \
-    "$(field painted_ms "$OUT/cold.txt" | sort -n | tail -n1)" "$(field rss_kb "$OUT/cold.txt" | median)"
+# shellcheck disable=SC2046
+set -- $(coldcol painted_ms | stats) $(coldcol rss_kb | stats)
+printf 'painted_ms median %s min %s max %s; rss_kb median %s\n' "$1" "$2" "$3" "$4"
 echo "# raw results in $OUT"
