@@ -5,9 +5,11 @@
 #include "controls/exception.h"
 #include "controls/tapplication.h"
 #include "controls/tform.h"
+#include "forms/Unit2.h"
 
 #include <QTest>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -85,13 +87,33 @@ private slots:
         QVERIFY(failing);
         QCOMPARE(Application->MainForm(), failing);
     }
+
+    // A later form is a window of the main window's own, which takes it
+    // along when it goes (main() checks that at the end).
+    void laterFormIsTheMainWindowsOwn()
+    {
+        QCOMPARE(Application->RunProtected([] { Application->CreateForm(Form2); }), 0);
+        QVERIFY(Form2);
+        QCOMPARE(Form2->parentWidget(), failing);
+        QVERIFY(Form2->isWindow());
+        QVERIFY(Application->MainForm() != Form2);
+    }
 };
 
 int main(int argc, char *argv[])
 {
-    TApplication app(argc, argv);
-    StartupTest test;
-    return QTest::qExec(&test, argc, argv);
+    int failures = 0;
+    {
+        TApplication app(argc, argv);
+        StartupTest test;
+        failures = QTest::qExec(&test, argc, argv);
+    }
+    // The windows went with the application object; no pointer to one is left.
+    if (Form2) {
+        std::fputs("FAIL!  : the dialog outlived the application, or Form2 its dialog\n", stderr);
+        return 1;
+    }
+    return failures;
 }
 
 #include "startup_test.moc"
