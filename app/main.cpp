@@ -27,6 +27,6 @@ int main(int argc, char *argv[])
         startupProbe("main window created");
         Application->CreateForm(Form2);
         startupProbe("dialog created");
-        Application->Run();
+        return Application->Run();
     });
 }

@@ -65,12 +65,12 @@ void TApplication::adopt(TForm *form)
     form->Loaded();
 }
 
-void TApplication::Run()
+int TApplication::Run()
 {
     if (m_mainForm)
         m_mainForm->Show();
     startupProbe("main window shown, event loop starts");
-    exec();
+    return exec();
 }
 
 void TApplication::loadQtTranslations()
@@ -114,10 +114,10 @@ void TApplication::HandleException()
     }
 }
 
-int TApplication::RunProtected(const std::function<void()> &steps)
+int TApplication::RunProtected(const std::function<int()> &steps)
 {
     try {
-        steps();
+        return steps();
     } catch (...) {
         HandleException();
     }

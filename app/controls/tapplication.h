@@ -47,8 +47,9 @@ public:
 
     TForm *MainForm() const { return m_mainForm.get(); }
 
-    // Shows the main window and dispatches events until it is closed.
-    void Run();
+    // Shows the main window and dispatches events until it is closed;
+    // returns the event loop's exit code.
+    int Run();
 
     // Shows the exception's message; a hook, when set, receives it instead
     // (tests observe failures through it without a modal box).
@@ -61,9 +62,10 @@ public:
     // empty message for anything else.
     void HandleException();
 
-    // Runs the start-up steps; whatever escapes them is shown. Returns the
-    // process exit code, which is 0 either way.
-    int RunProtected(const std::function<void()> &steps);
+    // Runs the start-up steps and returns the exit code they end with.
+    // Whatever escapes them is shown, and the code is then 0: the user has
+    // seen the failure and closed its message, as the program asked.
+    int RunProtected(const std::function<int()> &steps);
 
 #ifdef BITOVKA_STARTUP_PROBES
     bool notify(QObject *receiver, QEvent *event) override;
