@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,9 +46,15 @@ int print(const char *text)
     return 0;
 }
 
-// The value of Qt's option -NAME VALUE (Qt also takes --NAME), or null.
-// Qt reads its options wherever they stand, so they are looked for everywhere.
-const char *qtOption(int argc, char **argv, std::string_view name)
+const char *environment(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+// Qt's option -NAME VALUE (Qt also takes --NAME, wherever it stands), else
+// the environment variable that stands for it; null without either.
+const char *qtSetting(int argc, char **argv, std::string_view name, const char *variable)
 {
     for (int i = 1; i + 1 < argc; ++i) {
         std::string_view arg = argv[i];
@@ -56,61 +63,65 @@ const char *qtOption(int argc, char **argv, std::string_view name)
         if (arg.substr(0, 1) == "-" && arg.substr(1) == name)
             return argv[i + 1];
     }
-    return nullptr;
+    return environment(variable);
 }
 
-const char *environment(const char *name)
+// What the user is told, in place of Qt's abort, when Qt cannot bring up its
+// platform. Only X (xcb) and Wayland need the desktop's display, and one of
+// them is what Qt picks by itself on a desktop Unix; Windows and WebAssembly
+// have no display to name, and any other failure is the platform's own.
+std::string cannotOpenWindow(int argc, char **argv)
 {
-    const char *value = std::getenv(name);
-    return value != nullptr && *value != '\0' ? value : nullptr;
+    const char *platform = qtSetting(argc, argv, "platform", "QT_QPA_PLATFORM");
+    const std::string_view named = platform ? platform : "";
+    const char *display = nullptr;
+    if (!platform) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
+        display = qtSetting(argc, argv, "display", "DISPLAY");
+        if (!display)
+            display = environment("WAYLAND_DISPLAY");
+#else
+        return "bitovka: výchozí platformu Qt se nepodařilo spustit, okno nelze otevřít\n";
+#endif
+    } else if (named.substr(0, 3) == "xcb") {
+        display = qtSetting(argc, argv, "display", "DISPLAY");
+    } else if (named.substr(0, 7) == "wayland") {
+        display = environment("WAYLAND_DISPLAY");
+    } else {
+        return "bitovka: platformu Qt „" + std::string(named) + "“ se nepodařilo spustit, okno nelze otevřít\n";
+    }
+    if (!display)
+        return "bitovka: chybí grafický displej (není nastaveno DISPLAY ani WAYLAND_DISPLAY), okno nelze otevřít\n";
+    return "bitovka: ke grafickému displeji „" + std::string(display) + "“ se nepodařilo připojit, okno nelze otevřít\n";
 }
 
-// Qt ends the process with abort() when it cannot bring up its platform (a
-// display that is named but not there, a platform it does not have), after
-// several lines of its own that end in advice to reinstall the program.
-// While the application object is being made, what Qt says is held back: on
-// such an end, the user gets one line of the program's own and exit code 1;
-// otherwise the held lines go out as they came, once the object is made.
-const char *platformAsked = nullptr;
-const char *displayAsked = nullptr;
-
-// No platform named, or X: the one that needs the desktop's display.
-bool desktopPlatform()
-{
-    return platformAsked == nullptr || std::string_view(platformAsked) == "xcb";
-}
-
-QtMessageHandler qtMessages = nullptr;
-
-struct HeldMessage {
+// While the application object is being made: Qt ends the process with
+// abort() when it cannot bring up its platform, after lines of its own that
+// end in advice to reinstall the program. The user gets one line instead,
+// and exit code 1; until then what Qt says is held back, being maybe the
+// lead-up to that end.
+struct Held {
     QtMsgType type;
-    const char *file; // the context's strings are Qt's static ones
-    int line;
-    const char *function;
-    const char *category;
+    const char *category;  // Qt's own static name
     QString text;
 };
-std::mutex heldLock;
-std::vector<HeldMessage> held;
+struct {
+    std::string failure;
+    QtMessageHandler qtHandler = nullptr;
+    std::mutex lock;
+    std::vector<Held> held;
+} startup;
 
 void startupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type != QtFatalMsg) {
-        const std::lock_guard<std::mutex> lock(heldLock);
-        held.push_back({type, context.file, context.line, context.function, context.category, message});
-        return;
+    if (type == QtFatalMsg) {
+        std::fputs(startup.failure.c_str(), stderr);
+        // Nothing of the program exists yet, and Qt is half made: end at
+        // once, without running destructors over it.
+        std::_Exit(1);
     }
-    // The desktop's platform failed to reach its display; any other platform
-    // is named by itself.
-    if (desktopPlatform())
-        std::fprintf(stderr, "bitovka: ke grafickému displeji „%s“ se nepodařilo připojit, okno nelze otevřít\n",
-                     displayAsked);
-    else
-        std::fprintf(stderr, "bitovka: platformu Qt „%s“ se nepodařilo spustit, okno nelze otevřít\n",
-                     platformAsked);
-    // Nothing of the program exists yet, and Qt is half made: end at once,
-    // without running destructors over it.
-    std::_Exit(1);
+    const std::lock_guard<std::mutex> guard(startup.lock);
+    startup.held.push_back({type, context.category, message});
 }
 
 } // namespace
@@ -128,40 +139,24 @@ std::optional<int> answerCommandLine(int argc, char **argv)
             return print(versionText);
         }
     }
-    // Qt's own choice, with no platform named, is the desktop's display: an
-    // X display (DISPLAY, or -display NAME) or a Wayland one. Without any, say
-    // so before Qt is started at all.
-    platformAsked = qtOption(argc, argv, "platform");
-    if (!platformAsked)
-        platformAsked = environment("QT_QPA_PLATFORM");
-    displayAsked = qtOption(argc, argv, "display");
-    if (!displayAsked)
-        displayAsked = environment("DISPLAY");
-    if (!displayAsked && !platformAsked)
-        displayAsked = environment("WAYLAND_DISPLAY");
-    if (desktopPlatform() && !displayAsked) {
-        std::fputs("bitovka: chybí grafický displej (není nastaveno DISPLAY ani WAYLAND_DISPLAY), okno nelze otevřít\n",
-                   stderr);
-        return 1;
-    }
     return std::nullopt;
 }
 
-void holdStartupMessages()
+void holdStartupMessages(int argc, char **argv)
 {
-    qtMessages = qInstallMessageHandler(startupMessage);
+    startup.failure = cannotOpenWindow(argc, argv);
+    startup.qtHandler = qInstallMessageHandler(startupMessage);
 }
 
 void releaseStartupMessages()
 {
-    qInstallMessageHandler(qtMessages);
-    std::vector<HeldMessage> messages;
+    qInstallMessageHandler(startup.qtHandler);
+    std::vector<Held> held;
     {
-        const std::lock_guard<std::mutex> lock(heldLock);
-        messages.swap(held);
+        const std::lock_guard<std::mutex> guard(startup.lock);
+        held.swap(startup.held);
     }
-    for (const HeldMessage &m : messages) {
-        const QMessageLogContext context(m.file, m.line, m.function, m.category);
-        qtMessages(m.type, context, m.text);
-    }
+    // The object is made: what Qt said meanwhile goes out as it came.
+    for (const Held &m : held)
+        startup.qtHandler(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
 }

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     startupProbe("main");
     if (const std::optional<int> answered = answerCommandLine(argc, argv))
         return *answered;
-    holdStartupMessages();
+    holdStartupMessages(argc, argv);
     TApplication app(argc, argv);
     releaseStartupMessages();
     QGuiApplication::setDesktopFileName(QStringLiteral("cz.bitovka.Bitovka")); // a dock finds the entry and icon by it
@@ -27,6 +27,6 @@ int main(int argc, char *argv[])
         startupProbe("main window created");
         Application->CreateForm(Form2);
         startupProbe("dialog created");
-        Application->Run();
+        return Application->Run();
     });
 }

@@ -26,6 +26,13 @@ void popis(QWidget *label, const registers::Popis &p)
 
 TForm1 *Form1 = nullptr;
 
+TForm1::~TForm1()
+{
+    // Form1 never points at a window that is gone.
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
 TForm1::TForm1(QWidget *parent)
     : TForm(parent)
 {

@@ -16,6 +16,7 @@ class TForm1 : public TForm, public Ui::TForm1
 
 public:
     explicit TForm1(QWidget *parent = nullptr);
+    ~TForm1() override;
 
 public slots:
     void zac();

@@ -14,6 +14,14 @@ TForm2::TForm2(QWidget *parent)
     setupUi(this);
 }
 
+TForm2::~TForm2()
+{
+    // Form2 never points at a window that is gone: the dialog goes with
+    // the main window.
+    if (Form2 == this)
+        Form2 = nullptr;
+}
+
 void TForm2::komp()
 {
     // Exactly what the main window's Komplement button does.

@@ -15,6 +15,7 @@ class TForm2 : public TForm, public Ui::TForm2
 
 public:
     explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
 
 public slots:
     void komp();

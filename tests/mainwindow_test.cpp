@@ -21,14 +21,29 @@
 #include <QtMath>
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
-// The room a value label may draw in: from its left edge to its right limit,
-// inside its frame's border.
+// The digit that follows a digit on its row: d1 after d2, d0 after d1.
+const TLabel *nextDigit(const TLabel *l)
+{
+    const QString name = l->objectName();
+    for (const auto &[at, next] : {std::pair{"_1", "_2"}, std::pair{"_2", "_3"}}) {
+        if (name.endsWith(QLatin1String(at)))
+            return Form1->findChild<TLabel *>(name.chopped(2) + QLatin1String(next));
+    }
+    return nullptr;
+}
+
+// The room a value label may draw in: from its left edge to the next digit,
+// where one follows, inside its frame's border.
 QRect roomOf(const TLabel *l, const QFrame *frame)
 {
     const QRect inside(frame->mapTo(Form1, frame->contentsRect().topLeft()), frame->contentsRect().size());
-    return QRect(QPoint(l->x(), l->y()), QPoint(l->rightLimit() - 1, l->geometry().bottom())).intersected(inside);
+    const TLabel *next = nextDigit(l);
+    const int right = next ? next->x() - 1 : inside.right();
+    return QRect(QPoint(l->x(), l->y()), QPoint(right, l->geometry().bottom())).intersected(inside);
 }
 
 // A caption cut off at its label's right edge leaves the full colour of its
@@ -322,6 +337,9 @@ void MainWindowTest::longResultFitsItsRoom()
                                  .arg(ink.box.width()).arg(ink.box.height()).arg(room.right());
         QVERIFY2(fixture::shareOf(ink, QColor(255, 255, 0)) >= 0.2, qPrintable(what));
         QVERIFY2(ink.box.right() <= room.right() - 3, qPrintable(what));
+        // The label paints its ground: reaching past its room, it would wipe
+        // out the frame's border or the next digit's left side.
+        QVERIFY2(l->geometry().right() <= room.right(), qPrintable(what));
         QVERIFY2(ink.box.width() * 4 >= room.width() * 3, qPrintable(what));  // no smaller than needed
         QVERIFY2(ink.box.height() < full.box.height(), qPrintable(what));
         QVERIFY2(ink.box.top() > l->y() && ink.box.bottom() < l->geometry().bottom(), qPrintable(what));
@@ -329,18 +347,24 @@ void MainWindowTest::longResultFitsItsRoom()
     }
 }
 
-// A label whose room narrows refits its caption at once.
+// The room is the frame's as it stands: in a narrower frame the same
+// caption is fitted smaller, and at full width again once the frame is back.
 void MainWindowTest::narrowerRoomRefitsTheCaption()
 {
     fixture::setOperands(-2, 0);
     QVERIFY(fixture::click("Button5"));
     QCOMPARE(fixture::yellow().at(0), QStringLiteral("-1"));
-    const QRect room = roomOf(Form1->zluta, Form1->Bevel3);
+    QFrame *frame = Form1->Bevel3;
+    const QRect room = roomOf(Form1->zluta, frame);
     const int wide = fixture::inkIn(Form1, room).box.width();
-    Form1->zluta->setRightLimit(Form1->zluta->x() + 24);
+    const QRect framed = frame->geometry();
+    const int end = Form1->zluta->x() + 24;
+    frame->setGeometry(framed.adjusted(0, 0, end + frame->frameWidth() - framed.right() - 1, 0));
+    Form1->zluta->setCaption(QStringLiteral("-1"));
     const fixture::Ink narrow = fixture::inkIn(Form1, room);
-    Form1->zluta->setRightLimit(room.right() + 1);
-    QVERIFY(narrow.box.right() < Form1->zluta->x() + 24);
+    frame->setGeometry(framed);
+    Form1->zluta->setCaption(QStringLiteral("-1"));
+    QVERIFY2(narrow.box.right() < end, qPrintable(QString::number(narrow.box.right())));
     QVERIFY(narrow.box.width() < wide);
     QCOMPARE(fixture::inkIn(Form1, room).box.width(), wide);
 }

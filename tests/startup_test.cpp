@@ -5,9 +5,12 @@
 #include "controls/exception.h"
 #include "controls/tapplication.h"
 #include "controls/tform.h"
+#include "forms/Unit2.h"
 
 #include <QTest>
+#include <QTimer>
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -39,17 +42,27 @@ private slots:
     }
     void init() { shown.clear(); }
 
-    void normalRunReturnsZero()
+    // The process ends with the code its event loop ended with (no window
+    // exists yet here: Run() goes straight to the loop).
+    void normalRunEndsWithTheEventLoopsCode_data()
     {
-        bool ran = false;
-        QCOMPARE(Application->RunProtected([&ran] { ran = true; }), 0);
-        QVERIFY(ran);
+        QTest::addColumn<int>("code");
+        QTest::newRow("0") << 0;
+        QTest::newRow("3") << 3;
+    }
+    void normalRunEndsWithTheEventLoopsCode()
+    {
+        QFETCH(int, code);
+        QTimer::singleShot(0, Application, [code] { QCoreApplication::exit(code); });
+        QCOMPARE(Application->RunProtected([] { return Application->Run(); }), code);
         QVERIFY(shown.isEmpty());
     }
 
+    // A failure the user has been shown ends the process with code 0, the
+    // steps' own code never reached.
     void escapingExceptionIsShownAndExitCodeIsZero()
     {
-        QCOMPARE(Application->RunProtected([] { throw EConvertError(QStringLiteral("„x“ není platné celé číslo")); }), 0);
+        QCOMPARE(Application->RunProtected([]() -> int { throw EConvertError(QStringLiteral("„x“ není platné celé číslo")); }), 0);
         QCOMPARE(shown, QStringList({"„x“ není platné celé číslo"}));
     }
 
@@ -67,7 +80,7 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(QString, message);
-        const int code = Application->RunProtected([kind] {
+        const int code = Application->RunProtected([kind]() -> int {
             if (kind == 0)
                 throw 7;
             if (kind == 1)
@@ -80,18 +93,42 @@ private slots:
 
     void failingCreationHandlerIsShownAndTheFormStaysOwned()
     {
-        QCOMPARE(Application->RunProtected([] { Application->CreateForm(failing); }), 0);
+        QCOMPARE(Application->RunProtected([] {
+                     Application->CreateForm(failing);
+                     return 1;
+                 }),
+                 0);
         QCOMPARE(shown, QStringList({"zac selhal"}));
         QVERIFY(failing);
         QCOMPARE(Application->MainForm(), failing);
+    }
+
+    // A later form is a window of the main window's own, which takes it
+    // along when it goes (main() checks that at the end).
+    void laterFormIsTheMainWindowsOwn()
+    {
+        Application->CreateForm(Form2);
+        QVERIFY(Form2);
+        QCOMPARE(Form2->parentWidget(), failing);
+        QVERIFY(Form2->isWindow());
+        QVERIFY(Application->MainForm() != Form2);
     }
 };
 
 int main(int argc, char *argv[])
 {
-    TApplication app(argc, argv);
-    StartupTest test;
-    return QTest::qExec(&test, argc, argv);
+    int failures = 0;
+    {
+        TApplication app(argc, argv);
+        StartupTest test;
+        failures = QTest::qExec(&test, argc, argv);
+    }
+    // The windows went with the application object; no pointer to one is left.
+    if (Form2) {
+        std::fputs("FAIL!  : the dialog outlived the application, or Form2 its dialog\n", stderr);
+        return 1;
+    }
+    return failures;
 }
 
 #include "startup_test.moc"

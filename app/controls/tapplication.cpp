@@ -35,16 +35,9 @@ TApplication::TApplication(int &argc, char **argv)
 
 TApplication::~TApplication()
 {
-    // Forms go before the application object, the last created first: so
-    // the main window, whose Qt children the later forms are, goes last.
-    while (!m_forms.empty()) {
-        Owned owned = std::move(m_forms.back());
-        m_forms.pop_back();
-        if (owned.form.get() == m_mainForm)
-            m_mainForm = nullptr;
-        owned.form.reset();
-        owned.forget();
-    }
+    // The windows go before the application object: the main window, and
+    // with it its children, the later forms.
+    m_mainForm.reset();
     if (Application == this)
         Application = nullptr;
 }
@@ -65,24 +58,19 @@ void TApplication::setTitle(const QString &title)
     setApplicationName(title);
 }
 
-void TApplication::adopt(std::unique_ptr<TForm> form, std::function<void()> forget)
+void TApplication::adopt(TForm *form)
 {
     if (!m_mainForm)
-        m_mainForm = form.get();
-    m_forms.push_back({std::move(form), std::move(forget)});
-}
-
-void TApplication::created(TForm *form)
-{
+        m_mainForm.reset(form);
     form->Loaded();
 }
 
-void TApplication::Run()
+int TApplication::Run()
 {
     if (m_mainForm)
         m_mainForm->Show();
     startupProbe("main window shown, event loop starts");
-    exec();
+    return exec();
 }
 
 void TApplication::loadQtTranslations()
@@ -107,7 +95,7 @@ void TApplication::ShowException(const Exception &e)
     }
     QWidget *parent = activeWindow();
     if (!parent)
-        parent = m_mainForm;
+        parent = m_mainForm.get();
     QMessageBox::critical(parent, m_title.isEmpty() ? applicationName() : m_title, e.Message());
 }
 
@@ -126,10 +114,10 @@ void TApplication::HandleException()
     }
 }
 
-int TApplication::RunProtected(const std::function<void()> &steps)
+int TApplication::RunProtected(const std::function<int()> &steps)
 {
     try {
-        steps();
+        return steps();
     } catch (...) {
         HandleException();
     }

@@ -9,12 +9,11 @@
 #include <functional>
 #include <memory>
 #include <utility>
-#include <vector>
 
 class Exception;
 class TForm;
 
-// The application object: owns the forms, runs the event loop and shows
+// The application object: owns the main window, runs the event loop and shows
 // whatever failure reaches it. The program's handlers are reached only
 // through the layer's own dispatch (a button's click, a form's creation
 // handler, the start-up steps), and each of those catches what its handler
@@ -33,24 +32,24 @@ public:
     const QString &Title() const { return m_title; }
     void setTitle(const QString &title);
 
-    // Builds a form from its layout, stores it in `instance`, makes the first
-    // one created the main window and runs the form's creation handler. Every
-    // later form is a window of the main window's own: it stays above it,
-    // goes with it when it is minimised, and has no taskbar entry of its own.
+    // Builds a form from its layout, stores it in `instance` and runs the
+    // form's creation handler. The first one created is the main window,
+    // which the application owns. Every later form is a child of the main
+    // window, goes with it, and is a window of its own: it stays above it,
+    // is minimised with it, and has no taskbar entry of its own. A form
+    // clears its `instance` as it goes.
     template <class T>
     void CreateForm(T *&instance)
     {
-        auto form = std::make_unique<T>(m_mainForm);
-        T *raw = form.get();
-        adopt(std::move(form), [&instance] { instance = nullptr; });
-        instance = raw;
-        created(raw);
+        instance = new T(m_mainForm.get());
+        adopt(instance);
     }
 
-    TForm *MainForm() const { return m_mainForm; }
+    TForm *MainForm() const { return m_mainForm.get(); }
 
-    // Shows the main window and dispatches events until it is closed.
-    void Run();
+    // Shows the main window and dispatches events until it is closed;
+    // returns the event loop's exit code.
+    int Run();
 
     // Shows the exception's message; a hook, when set, receives it instead
     // (tests observe failures through it without a modal box).
@@ -63,9 +62,10 @@ public:
     // empty message for anything else.
     void HandleException();
 
-    // Runs the start-up steps; whatever escapes them is shown. Returns the
-    // process exit code, which is 0 either way.
-    int RunProtected(const std::function<void()> &steps);
+    // Runs the start-up steps and returns the exit code they end with.
+    // Whatever escapes them is shown, and the code is then 0: the user has
+    // seen the failure and closed its message, as the program asked.
+    int RunProtected(const std::function<int()> &steps);
 
 #ifdef BITOVKA_STARTUP_PROBES
     bool notify(QObject *receiver, QEvent *event) override;
@@ -75,16 +75,10 @@ private:
     // Loads Qt's own strings (message box buttons and the like) in the
     // program's language, Czech; done once, when a failure is first shown.
     void loadQtTranslations();
-    void adopt(std::unique_ptr<TForm> form, std::function<void()> forget);
-    void created(TForm *form);
+    void adopt(TForm *form);
 
     QString m_title;
-    TForm *m_mainForm = nullptr;
-    struct Owned {
-        std::unique_ptr<TForm> form;
-        std::function<void()> forget;
-    };
-    std::vector<Owned> m_forms;
+    std::unique_ptr<TForm> m_mainForm;
     ExceptionHook m_hook;
     bool m_qtTranslationsLoaded = false;
 };

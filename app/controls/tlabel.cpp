@@ -68,16 +68,34 @@ Extent extentOf(const QFont &f, const QString &text, int edge)
 
 } // namespace
 
-void TLabel::setRightLimit(int x)
-{
-    m_rightLimit = x;
-    if (!text().isEmpty())
-        fit();
-}
-
+// Read from the siblings each time the caption is fitted, so it is always
+// the layout as it stands: the nearest label that starts right of this one
+// and shares its height, and the innermost frame holding its left edge.
+// Labels are frames too, but draw none. 0: nothing ends the room.
 int TLabel::room() const
 {
-    return m_rightLimit > x() ? m_rightLimit - x() : 0;
+    const QWidget *parent = parentWidget();
+    if (!parent)
+        return 0;
+    const QRect own = geometry();
+    int limit = 0;
+    const auto narrow = [&limit](int right) {
+        if (limit == 0 || right < limit)
+            limit = right;
+    };
+    for (const QObject *child : parent->children()) {
+        const auto *w = qobject_cast<const QWidget *>(child);
+        if (!w || w == this || w->isWindow())
+            continue;
+        const QRect r = w->geometry();
+        if (qobject_cast<const QLabel *>(w)) {
+            if (r.left() > own.left() && r.top() <= own.bottom() && own.top() <= r.bottom())
+                narrow(r.left());
+        } else if (const auto *frame = qobject_cast<const QFrame *>(w); frame != nullptr && r.contains(own.topLeft())) {
+            narrow(frame->mapToParent(frame->contentsRect().topRight()).x() + 1);
+        }
+    }
+    return limit > own.left() ? limit - own.left() : 0;
 }
 
 void TLabel::setCaption(const QString &caption)

@@ -7,18 +7,19 @@
 #include <QLabel>
 
 // A label that sizes itself to its caption from a fixed left edge, opaque on
-// the window colour. Where its room ends short of the caption (rightLimit,
-// in the parent's coordinates; 0 means no limit), the caption is drawn in the
-// same font made just small enough to fit with a gap to spare, keeping the
-// left edge and the vertical centre, so neighbouring values never smear into
-// each other. A caption whose colour hardly differs from the window colour
-// is drawn with an edge that does (see captionEdge).
+// the window colour. Its room ends where the layout ends it: at the next
+// label to its right on its row, or else at the inner edge of the frame it
+// sits in (without either it has no limit). Where that is short of the
+// caption, the caption is drawn in the same font made just small enough to
+// fit with a gap to spare, keeping the left edge and the vertical centre, so
+// neighbouring values never smear into each other. A caption whose colour
+// hardly differs from the window colour is drawn with an edge that does (see
+// captionEdge).
 class TLabel : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(int fontHeight READ fontHeight WRITE setFontHeight)
     Q_PROPERTY(QColor fontColor READ fontColor WRITE setFontColor)
-    Q_PROPERTY(int rightLimit READ rightLimit WRITE setRightLimit)
 
 public:
     explicit TLabel(QWidget *parent = nullptr);
@@ -30,8 +31,6 @@ public:
     void setFontHeight(int height);
     QColor fontColor() const;
     void setFontColor(const QColor &color);
-    int rightLimit() const { return m_rightLimit; }
-    void setRightLimit(int x);
 
     // The font the caption is drawn in: the label's own, or a smaller one
     // when the caption does not fit its room.
@@ -47,7 +46,6 @@ private:
     void fit();
     int edgeWidth(const QFont &f) const;
 
-    int m_rightLimit = 0;
     bool m_fitted = false;  // the caption is drawn in m_fittedFont
     QFont m_fittedFont;
     QColor m_edge;  // invalid where the caption needs no edge
