@@ -179,10 +179,8 @@ void TLabel::paintEvent(QPaintEvent * /*event*/)
     const int flags = Qt::AlignLeft | Qt::AlignTop;
     QPainter p(this);
     p.setFont(f);
-    if (m_edge.isValid()) {
-        drawCaptionEdge(&p, m_edge, edgeWidth(f),
-                        [&](const QPointF &offset) { p.drawText(area.translated(offset), flags, text()); });
-    }
+    if (m_edge.isValid())
+        m_edgePainter.paint(&p, m_edge, edgeWidth(f), area, flags, text());
     p.setPen(fontColor());
     p.drawText(area, flags, text());
 }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "controls/legibility.h"
+
 #include <QLabel>
 
 // A label that sizes itself to its caption from a fixed left edge, opaque on
@@ -49,5 +51,6 @@ private:
     bool m_fitted = false;  // the caption is drawn in m_fittedFont
     QFont m_fittedFont;
     QColor m_edge;  // invalid where the caption needs no edge
+    CaptionEdge m_edgePainter;
     qreal m_shift = 0;  // the caption's offset from the left side, for its edge
 };

@@ -51,7 +51,6 @@ void TRadioButton::paintEvent(QPaintEvent *event)
     int flags = Qt::TextShowMnemonic | static_cast<int>(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
     if (style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this) == 0)
         flags |= Qt::TextHideMnemonic;
-    drawCaptionEdge(&p, edge, captionEdgeWidth(font().pixelSize()),
-                    [&](const QPointF &offset) { p.drawText(QRectF(caption).translated(offset), flags, text()); });
+    m_edgePainter.paint(&p, edge, captionEdgeWidth(font().pixelSize()), caption, flags, text());
     p.drawControl(QStyle::CE_RadioButton, option);
 }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "controls/legibility.h"
+
 #include <QRadioButton>
 
 // A radio button with its own font height and caption colour; those with the
@@ -26,4 +28,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    CaptionEdge m_edgePainter;
 };
