@@ -93,17 +93,22 @@ const Tabulka nebo = {0, 1, 1, 1};
 const Tabulka neboJen = {0, 1, 1, 0};
 const Tabulka a = {0, 0, 0, 1};
 
+std::size_t radek(bool b, bool r)
+{
+    return (b ? 2U : 0U) + (r ? 1U : 0U);
+}
+
 int poBitech(int b, int r, const Tabulka &t)
 {
     int out = 0;
     for (int vaha = 1; vaha <= 8; vaha *= 2)
-        out += vaha * t.at(static_cast<std::size_t>(2 * (b / vaha % 2) + r / vaha % 2));
+        out += vaha * t.at(radek(b / vaha % 2 != 0, r / vaha % 2 != 0));
     return out;
 }
 
 int pravda(bool b, bool r, const Tabulka &t)
 {
-    return t.at(static_cast<std::size_t>(2 * (b ? 1 : 0) + (r ? 1 : 0)));
+    return t.at(radek(b, r));
 }
 
 // Every pair of drawable operands, against the meaning of each operation.

@@ -5,16 +5,15 @@
 #include "controls/legibility.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QImage>
-#include <QList>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <QPalette>
 #include <QStringList>
 #include <QToolTip>
+#include <QTransform>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -50,96 +49,19 @@ protected:
     }
 };
 
-// The caption as drawText shows it: with shortcuts shown, '&' before a
-// character underlines it; with them shown or hidden, "&&" is one '&' and
-// other '&' are dropped.
-struct Shown {
-    QString text;
-    QList<qsizetype> underlined;
-};
-
-Shown shownCaption(const QString &text, int flags)
+// Rings of copies of the caption, one pixel apart, close enough to leave no
+// gap at the thin strokes of a small caption.
+void drawRings(QPainter *p, const QColor &colour, int width, const QRectF &rect, int flags, const QString &text)
 {
-    const bool hide = (flags & Qt::TextHideMnemonic) != 0;
-    if (!hide && (flags & Qt::TextShowMnemonic) == 0)
-        return {text, {}};
-    Shown out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (++i == text.size())
-                break;
-            if (!hide && text.at(i) != QLatin1Char('&'))
-                out.underlined << out.text.size();
+    p->save();
+    p->setPen(colour);
+    for (int radius = width; radius > 0; --radius) {
+        for (int i = 0; i < 16; ++i) {
+            const qreal a = 2 * M_PI * i / 16;
+            p->drawText(rect.translated(radius * std::cos(a), radius * std::sin(a)), flags, text);
         }
-        out.text += text.at(i);
     }
-    return out;
-}
-
-// The glyphs and underlines of a caption as p->drawText(rect, flags, text)
-// places them under the painter's transform `device`.
-QPainterPath captionPath(const QFont &font, const QRectF &rect, int flags, const QString &text, const QTransform &device)
-{
-    const QFontMetricsF metrics(font);
-    const QRectF laid = metrics.boundingRect(rect, flags, text);
-    // Glyphs are drawn on whole device pixels vertically: so is their outline.
-    QPointF baseline = device.map(QPointF(laid.left(), laid.top() + metrics.ascent()));
-    baseline.setY(std::round(baseline.y()));
-    baseline = device.inverted().map(baseline);
-    const Shown shown = shownCaption(text, flags);
-    QPainterPath path;
-    path.addText(baseline, font, shown.text);
-    // Where QPainter puts an underline: centred half a pixel below the whole
-    // pixel under the font's underline position, from and to whole pixels.
-    const qreal under = baseline.y() + std::min(std::ceil(metrics.underlinePos()) + 0.5, metrics.descent());
-    for (const qsizetype i : shown.underlined) {
-        const qreal from = std::floor(baseline.x() + metrics.horizontalAdvance(shown.text.left(i)));
-        const qreal to = std::floor(baseline.x() + metrics.horizontalAdvance(shown.text.left(i + 1)));
-        path.addRect(QRectF(from, under - metrics.lineWidth() / 2, to - from, metrics.lineWidth()));
-    }
-    return path;
-}
-
-// The bands of `width` on either side of each contour of `path`: with the
-// caption drawn over them, an edge of `width` all round, rounded at corners.
-// A band does not depend on the other contours, and Qt fills the bands one by
-// one in about a third of the time it takes to fill them as one path.
-QList<QPainterPath> edgeBands(const QPainterPath &path, int width)
-{
-    QPainterPathStroker stroker;
-    stroker.setWidth(2 * width);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    stroker.setCapStyle(Qt::RoundCap);
-    QList<QPainterPath> bands;
-    QPainterPath contour;
-    const auto close = [&] {
-        if (!contour.isEmpty())
-            bands << stroker.createStroke(contour);
-        contour = QPainterPath();
-    };
-    int i = 0;
-    while (i < path.elementCount()) {
-        const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo()) {
-            close();
-            contour.moveTo(e);
-        } else if (e.isLineTo()) {
-            contour.lineTo(e);
-        } else {  // a curve: its first control point, then its second and its end
-            contour.cubicTo(e, path.elementAt(i + 1), path.elementAt(i + 2));
-            i += 2;
-        }
-        ++i;
-    }
-    close();
-    return bands;
-}
-
-void fillBands(QPainter *p, const QList<QPainterPath> &bands, const QColor &colour)
-{
-    p->setRenderHint(QPainter::Antialiasing);
-    for (const QPainterPath &band : bands)
-        p->fillPath(band, colour);
+    p->restore();
 }
 
 } // namespace
@@ -171,46 +93,41 @@ int captionEdgeWidth(int pixelSize)
 void CaptionEdge::paint(QPainter *p, const QColor &colour, int width, const QRectF &rect, int flags,
                         const QString &text)
 {
-    // Only the painter's scale and where within a device pixel the caption
-    // falls shape the edge; moving it by whole pixels does not.
+    // The caption lands where the painter's transform puts it, in device
+    // pixels; only the part of a pixel it starts at shapes its drawing, so
+    // the edge is drawn into an image placed on whole device pixels.
     const QTransform t = p->deviceTransform();
-    const QPointF whole(std::floor(t.dx()), std::floor(t.dy()));
-    const QTransform device(t.m11(), t.m12(), t.m21(), t.m22(), t.dx() - whole.x(), t.dy() - whole.y());
-    if (text != m_text || p->font() != m_font || rect != m_rect || flags != m_flags || width != m_width
-        || colour != m_colour || device != m_device) {
+    if (t.type() > QTransform::TxScale || t.m11() != t.m22() || t.m11() <= 0) {
+        drawRings(p, colour, width, rect, flags, text);
+        return;
+    }
+    const qreal scale = t.m11();
+    const QPointF at = t.map(rect.topLeft());
+    const QPoint whole(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    const QPointF part = at - QPointF(whole);
+    if (text != m_text || p->font() != m_font || rect.size() != m_size || flags != m_flags || width != m_width
+        || colour != m_colour || scale != m_scale || part != m_part) {
         m_text = text;
         m_font = p->font();
-        m_rect = rect;
+        m_size = rect.size();
         m_flags = flags;
         m_width = width;
         m_colour = colour;
-        m_device = device;
-        const QPainterPath glyphs = captionPath(m_font, rect, flags, text, device);
-        m_bands = edgeBands(glyphs, width);
-        m_image = QImage();
-        // Filling the bands takes many times as long as drawing the caption:
-        // on a plain scale they are filled once, into device pixels, and the
-        // pixels copied.
-        if (t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0) {
-            const QRectF reach = glyphs.boundingRect().adjusted(-width, -width, width, width);
-            const QRect area = device.mapRect(reach).toAlignedRect();
-            m_image = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
-            m_image.fill(Qt::transparent);
-            QPainter fill(&m_image);
-            fill.setTransform(device * QTransform::fromTranslate(-area.left(), -area.top()));
-            fillBands(&fill, m_bands, colour);
-            fill.end();
-            m_image.setDevicePixelRatio(t.m11());
-            m_corner = area.topLeft();
-        }
+        m_scale = scale;
+        m_part = part;
+        const int margin = static_cast<int>(std::ceil(width * scale)) + 1;
+        const QSize size = (rect.size() * scale).toSize() + QSize(2 * margin + 1, 2 * margin + 1);
+        m_image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        m_image.fill(Qt::transparent);
+        QPainter ip(&m_image);
+        ip.setTransform(QTransform::fromTranslate(margin + part.x(), margin + part.y()).scale(scale, scale));
+        ip.setFont(m_font);
+        drawRings(&ip, colour, width, QRectF(QPointF(0, 0), rect.size()), flags, text);
+        ip.end();
+        m_image.setDevicePixelRatio(scale);
+        m_margin = margin;
     }
-    if (!m_image.isNull()) {
-        p->drawImage(t.inverted().map(QPointF(m_corner) + whole), m_image);
-        return;
-    }
-    p->save();
-    fillBands(p, m_bands, colour);
-    p->restore();
+    p->drawImage(t.inverted().map(QPointF(whole - QPoint(m_margin, m_margin))), m_image);
 }
 
 QString wrappedToolTip(const QString &text)

@@ -7,12 +7,10 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
-#include <QList>
-#include <QPainterPath>
-#include <QPoint>
+#include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
-#include <QTransform>
 
 class QPainter;
 class QWidget;
@@ -32,29 +30,30 @@ QColor captionEdge(const QWidget *w, const QColor &ink);
 // How far the edge reaches beyond the glyphs of a font of `pixelSize`.
 int captionEdgeWidth(int pixelSize);
 
-// The edge of one caption: the outlines of its glyphs, and of its shortcut's
-// underline, widened by the edge's width on either side and filled in the
-// edge's colour; the caption drawn over them covers the inner half. It is kept
-// filled, so that a paint only copies it, and made again only when the
-// caption, its font, its place, the edge or the painter's scale change.
+// The edge of one caption: copies of it in the edge's colour, in rings out to
+// the edge's width, with the caption drawn over them afterwards. Drawing the
+// rings takes some forty times as long as the caption itself, so they are
+// drawn once into an image, which each paint copies, and drawn again only
+// when the caption, its font, the edge or where it falls within a device
+// pixel change.
 class CaptionEdge
 {
 public:
     // Paints the edge of `text` where p->drawText(rect, flags, text) in the
-    // painter's font draws it (flags may include Qt::TextShowMnemonic).
+    // painter's font draws it.
     void paint(QPainter *p, const QColor &colour, int width, const QRectF &rect, int flags, const QString &text);
 
 private:
     QString m_text;
     QFont m_font;
-    QRectF m_rect;
+    QSizeF m_size;
     int m_flags = 0;
     int m_width = 0;
     QColor m_colour;
-    QTransform m_device;  // the painter's, moved by less than a device pixel
-    QList<QPainterPath> m_bands;  // round each contour of the caption's glyphs
-    QImage m_image;  // the bands filled, in device pixels; null where it cannot be copied 1:1
-    QPoint m_corner;  // of the image, in device pixels under m_device
+    qreal m_scale = 0;  // device pixels per pixel
+    QPointF m_part;     // where the caption starts within a device pixel
+    QImage m_image;     // in device pixels
+    int m_margin = 0;   // of the image round the caption's rectangle, in device pixels
 };
 
 // Tooltips stay plain text, broken into lines of about 60 characters: Qt
