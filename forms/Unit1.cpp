@@ -130,6 +130,10 @@ void TForm1::komplement()
     // The operands are taken again from what the rows show, which undoes any
     // shift made since the last draw.
     using registers::Volba;
-    const Volba volba = Form2->RB2->isChecked() ? Volba::Cervena : Form2->RB1->isChecked() ? Volba::Modra : Volba::Zadna;
+    Volba volba = Volba::Zadna;
+    if (Form2->RB1->isChecked())
+        volba = Volba::Modra;
+    if (Form2->RB2->isChecked())
+        volba = Volba::Cervena;
     ukaz(registers::komplement(registers::store(), StrToInt(modra->Caption()), StrToInt(cervena->Caption()), volba));
 }
