@@ -30,8 +30,10 @@ row 0   '^Použití: bitovka '     --help
 row 0   '^Použití: bitovka '     -x soubor -h
 row 0   "^Bitovka $version\$"    --version
 
-# No standard output and no console: a message box titled Bitovka.
-wine "$exe" --version >&- 2>&- </dev/null &
+# Started as Explorer starts it, with no standard handles and no console:
+# a message box titled Bitovka. (Closing Wine's own descriptors would not do:
+# Wine hands out the numbers again.)
+wine start /wait /unix "$exe" --version </dev/null >/dev/null 2>&1 &
 pid=$!
 box=
 for _ in $(seq 150); do
