@@ -29,12 +29,13 @@ dir=$(find "$drive/users" -type d -path '*/AppData/Local/Programs/Bitovka' | hea
 [ "$(cd "$dir" && ls | tr '\n' ' ')" = "LICENCE.txt bitovka.exe uninstall.exe " ] ||
     fail "installed: $(ls "$dir")"
 find "$drive/users" -path '*/Start Menu/Programs/Bitovka.lnk' | grep -q . || fail "no Start-menu entry Bitovka"
-values=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+# (Into a file: the shell's echo would read the backslashes.)
+wine reg query "$key" 2>/dev/null | tr -d '\r' | sed 's/^ *//; s/  */ /g' >"$after"
 for value in 'DisplayName REG_SZ Bitovka' 'Publisher REG_SZ The Bitovka developers' \
     'DisplayVersion REG_SZ [0-9.]+' 'DisplayIcon REG_SZ .*\\bitovka\.exe,0' \
-    'InstallLocation REG_SZ .*\\Programs\\Bitovka' 'UninstallString REG_SZ .*uninstall\.exe' \
+    'InstallLocation REG_SZ .*\\Programs\\Bitovka' 'UninstallString REG_SZ ".*uninstall\.exe"' \
     'EstimatedSize REG_DWORD 0x[0-9a-f]+'; do
-    echo "$values" | sed 's/^ *//; s/  */ /g' | grep -Eqx -- "$value" || fail "uninstall key lacks $value: $values"
+    grep -Eqx -- "$value" "$after" || fail "uninstall key lacks $value"
 done
 
 # The installed copy runs: its window comes up and closing it ends it with 0.
