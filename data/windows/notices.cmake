@@ -10,7 +10,7 @@ set(notices ${CMAKE_CURRENT_BINARY_DIR}/LICENCE.txt)
 set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
 set(parts
     "${PROJECT_SOURCE_DIR}/data/windows/NOTICE.txt|"
-    "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt|GNU General Public License version 3 (Bitovka; the GPL-3.0 under Qt's LGPL-3.0)"
+    "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt|GNU General Public License version 3 (Bitovka, and the GPL-3.0 under Qt's LGPL-3.0)"
     "${qt_licences}/LGPL-3.0-only.txt|GNU Lesser General Public License version 3 (Qt)"
     "${QT6_INSTALL_PREFIX}/BUILD-OPTIONS.txt|How this Qt was built"
     "${qt_licences}/qt-third-party-notices.txt|"
@@ -19,9 +19,10 @@ set(parts
     "/usr/share/doc/mingw-w64-x86-64-dev/copyright|Debian's copyright file of the MinGW-w64 runtime")
 set(text "")
 foreach(part IN LISTS parts)
-    string(REPLACE "|" ";" part "${part}")
-    list(GET part 0 file)
-    list(GET part 1 title)
+    string(FIND "${part}" "|" bar)
+    string(SUBSTRING "${part}" 0 ${bar} file)
+    math(EXPR bar "${bar} + 1")
+    string(SUBSTRING "${part}" ${bar} -1 title)
     if(NOT EXISTS ${file})
         message(FATAL_ERROR "The notices need ${file}")
     endif()
