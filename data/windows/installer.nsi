@@ -72,5 +72,8 @@ Section "Uninstall"
     Delete "$INSTDIR\LICENCE.txt"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ; The per-user programs folder, when this installer made it and it is
+    ; left empty.
+    RMDir "$LOCALAPPDATA\Programs"
     DeleteRegKey HKCU "${KEY}"
 SectionEnd
