@@ -6,6 +6,9 @@
 
 #include <QString>
 #include <QtGlobal>
+#ifdef Q_OS_WIN
+#include "winconsole.h"
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,8 +27,12 @@ const char *const helpText =
     "  -h, --help     vypíše tuto nápovědu a skončí\n"
     "      --version  vypíše verzi programu a skončí\n"
     "\n"
+#ifndef Q_OS_WIN
+    // Windows always has its desktop; X and Wayland need one named.
     "Okno potřebuje grafický displej (DISPLAY nebo WAYLAND_DISPLAY); bez něj\n"
-    "program skončí s kódem 1. Obecné volby Qt, například -platform, platí;\n"
+    "program skončí s kódem 1. "
+#endif
+    "Obecné volby Qt, například -platform, platí;\n"
     "jiné argumenty program nečte.\n";
 
 // The build gives the version.
@@ -37,9 +44,13 @@ const char *const versionText =
 
 // Prints a text the command line asked for; a failed write (a full disk, a
 // closed pipe) is a failure, not a success.
-int print(const char *text)
+int print(const std::string &text)
 {
-    if (std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0) {
+#ifdef Q_OS_WIN
+    if (!answerOnWindows(text.c_str())) {
+#else
+    if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+#endif
         std::fputs("bitovka: výpis se nepodařilo zapsat\n", stderr);
         return 1;
     }
@@ -115,7 +126,11 @@ struct {
 void startupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
+#ifdef Q_OS_WIN
+        failOnWindows(startup.failure.c_str());
+#else
         std::fputs(startup.failure.c_str(), stderr);
+#endif
         // Nothing of the program exists yet, and Qt is half made: end at
         // once, without running destructors over it.
         std::_Exit(1);
@@ -134,10 +149,8 @@ std::optional<int> answerCommandLine(int argc, char **argv)
             break;  // what follows is no option, and the program takes no operands
         if (arg == "-h" || arg == "--help")
             return print(helpText);
-        if (arg == "--version") {
-            std::printf("Bitovka %s\n", version);
-            return print(versionText);
-        }
+        if (arg == "--version")
+            return print("Bitovka " + std::string(version) + "\n" + versionText);
     }
     return std::nullopt;
 }

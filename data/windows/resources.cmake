@@ -1,0 +1,45 @@
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows program: a windowed program (no console of its own), with its
+# icon rendered from the project's SVG at the sizes Windows asks for, its
+# version resource and its manifest.
+set_target_properties(bitovka PROPERTIES WIN32_EXECUTABLE ON)
+target_sources(bitovka PRIVATE winconsole.cpp)
+
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+find_program(ICOTOOL icotool REQUIRED)
+set(svg ${PROJECT_SOURCE_DIR}/data/icons/cz.bitovka.Bitovka.svg)
+set(ico ${CMAKE_CURRENT_BINARY_DIR}/bitovka.ico)
+set(pngs)
+set(commands)
+foreach(size 16 20 24 32 40 48 64 256)
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/icon-${size}.png)
+    list(APPEND pngs ${png})
+    list(APPEND commands COMMAND ${RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${svg})
+endforeach()
+# The largest is kept as PNG inside the icon, as Windows does itself.
+list(POP_BACK pngs big)
+add_custom_command(OUTPUT ${ico} ${commands}
+    COMMAND ${ICOTOOL} -c -o ${ico} ${pngs} --raw=${big}
+    DEPENDS ${svg} VERBATIM)
+
+include(${PROJECT_SOURCE_DIR}/data/windows/notices.cmake)
+set(manifest ${CMAKE_CURRENT_BINARY_DIR}/bitovka.manifest)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/bitovka.manifest.in ${manifest} @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/data/windows/bitovka.rc.in ${CMAKE_CURRENT_BINARY_DIR}/bitovka.rc @ONLY)
+target_sources(bitovka PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/bitovka.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/bitovka.rc PROPERTIES OBJECT_DEPENDS "${ico};${manifest};${notices}")
+
+# The icon is an XPM, which Qt reads itself: no image format plugins.
+qt_import_plugins(bitovka EXCLUDE_BY_TYPE imageformats)
+
+# Qt's own Czech strings (Debian's, of the same Qt) inside the program.
+set(qm /usr/share/qt6/translations/qtbase_cs.qm)
+if(NOT EXISTS ${qm})
+    message(FATAL_ERROR "Qt's Czech strings need ${qm} (the Debian package qt6-translations-l10n)")
+endif()
+qt_add_resources(bitovka qt_czech PREFIX /translations BASE /usr/share/qt6/translations FILES ${qm})
+qt_add_resources(bitovka qt_conf PREFIX /qt/etc BASE ${PROJECT_SOURCE_DIR}/data/windows
+    FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf)

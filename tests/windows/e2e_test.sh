@@ -1,0 +1,81 @@
+#!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The real Windows program under Wine, on the X server in DISPLAY with a
+# window manager (scripts/windows-test gives both): started with no DISPLAY
+# in its Windows environment, as on every Windows PC, it opens its window
+# titled Bitovka at 360x358; Alt+G draws new operands and Alt+D combines them,
+# each changing what the window shows; Alt+O opens the complement dialog and
+# Esc hides it; closing the main window ends the program with code 0.
+#   e2e_test.sh PROGRAM.exe
+set -u
+exe=$(winepath -w "$1")
+fail() { echo "FAIL: $*" >&2; [ -z "${APP_PID:-}" ] || kill "$APP_PID" 2>/dev/null; exit 1; }
+[ -n "${DISPLAY:-}" ] || fail "no X server to test on"
+
+wait_window() {
+    for _ in $(seq 300); do
+        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+wait_gone() {
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
+# What the window shows, as a digest of its pixels once they settle.
+picture() {
+    last=
+    for _ in $(seq 20); do
+        sleep 0.2
+        now=$(xwd -silent -id "$1" | md5sum)
+        [ "$now" = "$last" ] && break
+        last=$now
+    done
+    echo "$now"
+}
+# Alt and a letter into the main window, until the picture changes (a draw
+# may give the operands it had); prints the new picture.
+alt_changes() {
+    before=$(picture "$main")
+    for _ in 1 2 3; do
+        xdotool windowactivate --sync "$main" key --clearmodifiers "alt+$1" 2>/dev/null
+        after=$(picture "$main")
+        [ "$after" != "$before" ] && return 0
+    done
+    return 1
+}
+
+# cmd.exe empties DISPLAY in the Windows environment only; Wine itself
+# still draws on the X server.
+wine cmd /c "set DISPLAY=&& set WAYLAND_DISPLAY=&& $exe" >/dev/null 2>&1 &
+APP_PID=$!
+main=$(wait_window Bitovka) || fail "no window titled Bitovka"
+[ "$(client_size "$main")" = 360x358 ] || fail "client size $(client_size "$main")"
+
+alt_changes g || fail "Alt+G did not change the window"
+alt_changes d || fail "Alt+D did not change the window"
+
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+o 2>/dev/null
+dialog=$(wait_window Komplement) || fail "Alt+O did not open the dialog"
+xdotool windowactivate --sync "$dialog" key --clearmodifiers Escape 2>/dev/null
+wait_gone Komplement || fail "Esc did not hide the dialog"
+
+wmctrl -i -c "$main"
+( sleep 20; kill "$APP_PID" ) >/dev/null 2>&1 &
+watchdog=$!
+wait "$APP_PID"
+code=$?
+APP_PID=
+kill "$watchdog" 2>/dev/null
+[ "$code" = 0 ] || fail "exit code $code after closing the main window"
+echo "PASS: window 360x358 with no DISPLAY, Alt+G and Alt+D shown, dialog opened and hidden, closed with code 0"
