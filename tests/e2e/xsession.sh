@@ -66,9 +66,9 @@ start_bitovka() {
 }
 
 # Prints the id of a visible top-level window whose title is exactly $1,
-# waiting up to 10 s.
+# waiting up to WAIT_TRIES tenths of a second (10 s unless set).
 wait_window() {
-    for _ in $(seq 100); do
+    for _ in $(seq "${WAIT_TRIES:-100}"); do
         w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
         [ -n "$w" ] && { echo "$w"; return 0; }
         sleep 0.1

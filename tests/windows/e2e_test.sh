@@ -13,25 +13,12 @@
 #   e2e_test.sh PROGRAM.exe
 set -u
 exe=$(winepath -w "$1")
-fail() { echo "FAIL: $*" >&2; [ -z "${APP_PID:-}" ] || kill "$APP_PID" 2>/dev/null; exit 1; }
+# The X session is scripts/windows-test's; only the helpers are taken. A
+# program under Wine takes up to half a minute to show its first window.
+WAIT_TRIES=300
+. "$(dirname "$0")/../e2e/xsession.sh"
 [ -n "${DISPLAY:-}" ] || fail "no X server to test on"
 
-wait_window() {
-    for _ in $(seq 300); do
-        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-wait_gone() {
-    for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 # What the window shows, as a digest of its pixels once they settle.
 picture() {
     last=
