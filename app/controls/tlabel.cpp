@@ -57,13 +57,16 @@ Extent extentOf(const QFont &f, const QString &text, int edge)
 {
     const QFontMetricsF metrics(f);
     const qreal advance = metrics.horizontalAdvance(text);
-    if (edge == 0)
-        return {static_cast<int>(std::ceil(advance)), 0};
     const QRectF ink = metrics.boundingRect(text);
+    // Windows smooths a glyph's outer strokes a pixel beyond the bounds its
+    // font engine states: that pixel is kept inside the label too.
+    constexpr int smoothing = 1;
+    if (edge == 0)
+        return {static_cast<int>(std::ceil(std::max(advance, ink.right() + smoothing))), 0};
     // The ink's bounds are whole pixels; a pixel more on each side holds the
     // edge's smoothed rim.
-    const qreal shift = std::max<qreal>(0, edge + 1 - ink.left());
-    return {static_cast<int>(std::ceil(std::max(advance, shift + ink.right() + edge + 1))), shift};
+    const qreal shift = std::max<qreal>(0, edge + 1 + smoothing - ink.left());
+    return {static_cast<int>(std::ceil(std::max(advance, shift + ink.right() + edge + 1 + smoothing))), shift};
 }
 
 } // namespace

@@ -36,12 +36,3 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/bitovka.rc PROPERTIES OB
 
 # The icon is an XPM, which Qt reads itself: no image format plugins.
 qt_import_plugins(bitovka EXCLUDE_BY_TYPE imageformats)
-
-# Qt's own Czech strings (Debian's, of the same Qt) inside the program.
-set(qm /usr/share/qt6/translations/qtbase_cs.qm)
-if(NOT EXISTS ${qm})
-    message(FATAL_ERROR "Qt's Czech strings need ${qm} (the Debian package qt6-translations-l10n)")
-endif()
-qt_add_resources(bitovka qt_czech PREFIX /translations BASE /usr/share/qt6/translations FILES ${qm})
-qt_add_resources(bitovka qt_conf PREFIX /qt/etc BASE ${PROJECT_SOURCE_DIR}/data/windows
-    FILES ${PROJECT_SOURCE_DIR}/data/windows/qt.conf)
