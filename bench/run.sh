@@ -33,6 +33,8 @@ cmake --build build/release >/dev/null
 BIN=$(pwd)/build/release/app/bitovka
 OUT=${TMPDIR:-/tmp}/bitovka-bench-$(date +%Y%m%d-%H%M%S)
 mkdir -p "$OUT"
+# shellcheck source=bench/common.sh
+. bench/common.sh
 PROBE=$OUT/startprobe
 cc -O2 -Wall -Wextra -o "$PROBE" bench/startprobe.c bench/window.c bench/grab.c bench/launch.c \
     -lX11 -lXext
@@ -59,11 +61,8 @@ trap 'exit 130' INT TERM HUP
 unset WAYLAND_DISPLAY SESSION_MANAGER XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
     QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE GTK_THEME DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE \
     GTK_A11Y QT_ACCESSIBILITY
-fifo=$OUT/display; mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$OUT/xvfb.log" 2>&1 &
-XVFB_PID=$!
-read -r num <"$fifo"
-export DISPLAY=":$num" HOME="$OUT/home" XDG_RUNTIME_DIR="$OUT/xdg" LANG=C.UTF-8 \
+xserver
+export HOME="$OUT/home" XDG_RUNTIME_DIR="$OUT/xdg" LANG=C.UTF-8 \
     QT_QPA_PLATFORM=xcb GDK_BACKEND=x11
 mkdir -p "$HOME/.config" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 BITOVKA_BENCH_RUN=$MARK dbus-daemon --session --nofork --print-address=3 3>"$OUT/bus" \
@@ -71,16 +70,7 @@ BITOVKA_BENCH_RUN=$MARK dbus-daemon --session --nofork --print-address=3 3>"$OUT
 BUS_PID=$!
 for _ in $(seq 100); do [ -s "$OUT/bus" ] && break; sleep 0.05; done
 DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$OUT/bus"); export DBUS_SESSION_BUS_ADDRESS
-openbox --sm-disable >"$OUT/openbox.log" 2>&1 &
-WM_PID=$!
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05
-done
-# openbox announces itself before it is ready, and a window mapped in that
-# gap can stay unmapped; give it a second. The pointer goes to a corner so
-# no tooltip opens over a window being timed.
-sleep 1
-xdotool mousemove 1279 1023
+windowmanager
 
 # probe NAME [ENV=VALUE...]: one launch, one line of figures.
 probe() {
@@ -93,26 +83,10 @@ probe() {
     echo "## $name" >>"$OUT/programs.log"
     env "$@" 2>>"$OUT/programs.log" | tail -n1
 }
-field() { echo "$2" | sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
-
-# 1. Warm start beside the peers: every program once unmeasured (caches,
-# first-run configuration), then rounds, the order rotated every round so
-# none always follows the same one.
+# 1. Warm start beside the peers.
 PROGS="xcalc galculator bitovka"
-LOAD0=$(cut -d' ' -f1-3 /proc/loadavg)
-for p in $PROGS; do probe "$p" >>"$OUT/warmup.txt"; sleep "$GAP"; done
-printf 'round\tprogram\tmapped_ms\tpainted_ms\trss_kb\n' >"$OUT/raw.tsv"
-for r in $(seq "$ROUNDS"); do
-    order=$PROGS
-    for _ in $(seq $(( (r - 1) % 3 ))); do order="${order#* } ${order%% *}"; done
-    for p in $order; do
-        line=$(probe "$p")
-        printf '%s\t%s\t%s\t%s\t%s\n' "$r" "$p" "$(field mapped_ms "$line")" \
-            "$(field painted_ms "$line")" "$(field rss_kb "$line")" >>"$OUT/raw.tsv"
-        sleep "$GAP"
-    done
-done
-LOAD1=$(cut -d' ' -f1-3 /proc/loadavg)
+# shellcheck disable=SC2086
+rounds $PROGS
 
 # 2. Clicks on the running program.
 "$BIN" 2>>"$OUT/programs.log" &
@@ -138,12 +112,6 @@ CONF
     sleep "$GAP"
 done
 
-# numbers on stdin -> "median min max", or NA
-stats() {
-    grep -E '^[0-9.]+$' | sort -n | awk '{a[NR]=$1} END{if(!NR){print "NA NA NA";exit}
-        m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; printf "%s %s %s\n", m, a[1], a[NR]}'
-}
-col() { awk -F'\t' -v p="$1" -v c="$2" 'NR>1 && $2==p {print $c}' "$OUT/raw.tsv"; }
 coldcol() { while read -r l; do field "$1" "$l"; done <"$OUT/cold.txt"; }
 
 echo "# machine: $(nproc) cores, $(awk '/MemTotal/{printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1); $(date -u +%Y-%m-%d)"
