@@ -24,6 +24,9 @@ add_test(NAME model_seed1 COMMAND ${qtest} $<TARGET_FILE:model_test> -seed 1 -st
 set_tests_properties(model_seed1 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8" TIMEOUT 600)
 
 set(here ${CMAKE_CURRENT_SOURCE_DIR}/windows)
+# On Windows 11's dark desktop, with Windows' own palette.
+add_test(NAME mainwindow_darkdesktop COMMAND sh ${here}/darkdesktop_test.sh ${here}/qtest.sh $<TARGET_FILE:mainwindow_test>)
+set_tests_properties(mainwindow_darkdesktop PROPERTIES ENVIRONMENT "LC_ALL=C.UTF-8" TIMEOUT 300)
 # Only Windows' own DLLs: the program is one file.
 add_test(NAME imports COMMAND sh ${here}/imports_test.sh ${CMAKE_OBJDUMP} $<TARGET_FILE:bitovka>)
 # The command line from a console, a redirect and no console at all.
