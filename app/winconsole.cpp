@@ -42,26 +42,23 @@ std::wstring wide(const char *text)
     return result;
 }
 
-bool write(const char *text, FILE *stream)
+// To the output inherited or the parent's console, else a message box.
+bool tell(const char *text, DWORD handle, FILE *stream, UINT icon)
 {
-    return std::fputs(text, stream) >= 0 && std::fflush(stream) == 0;
+    if (inherited(handle) || attachParentConsole())
+        return std::fputs(text, stream) >= 0 && std::fflush(stream) == 0;
+    MessageBoxW(nullptr, wide(text).c_str(), L"Bitovka", MB_OK | icon);
+    return true;
 }
 
 } // namespace
 
 bool answerOnWindows(const char *text)
 {
-    if (inherited(STD_OUTPUT_HANDLE) || attachParentConsole())
-        return write(text, stdout);
-    MessageBoxW(nullptr, wide(text).c_str(), L"Bitovka", MB_OK | MB_ICONINFORMATION);
-    return true;
+    return tell(text, STD_OUTPUT_HANDLE, stdout, MB_ICONINFORMATION);
 }
 
 void failOnWindows(const char *text)
 {
-    if (inherited(STD_ERROR_HANDLE) || attachParentConsole()) {
-        write(text, stderr);
-        return;
-    }
-    MessageBoxW(nullptr, wide(text).c_str(), L"Bitovka", MB_OK | MB_ICONERROR);
+    tell(text, STD_ERROR_HANDLE, stderr, MB_ICONERROR);
 }
