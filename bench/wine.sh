@@ -19,7 +19,7 @@ ROUNDS=10; GAP=0.5
 [ -f dist/bitovka.exe ] || { echo "wine.sh: no dist/bitovka.exe; run scripts/windows first" >&2; exit 2; }
 
 scripts/setup bench
-qt=$(scripts/windows-qt | tail -n 1)
+qt=$(scripts/cross-qt windows | tail -n 1)
 cmake -S bench/floor -B build/windows-floor -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF >/dev/null
 cmake --build build/windows-floor >/dev/null

@@ -70,6 +70,12 @@ TForm::TForm(QWidget *parent)
                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                   | Qt::WindowCloseButtonHint)
 {
+#ifdef Q_OS_WASM
+    // A web page has no window manager to keep a dialog above its parent:
+    // clicking the main window would hide the modeless dialog behind it.
+    if (parent)
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+#endif
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Before any reader asks for the form, which it then keeps.
     static const bool installed = [] {
@@ -102,7 +108,22 @@ void TForm::setFontHeight(int height)
 
 void TForm::Show()
 {
-    show();
+#ifdef Q_OS_WASM
+    // In a web page the desktop's places mean nothing: the main window sits
+    // in the page's corner, a dialog first shows over the middle of its
+    // parent, and each stays where the pupil drags it.
+    if (!property("placedInPage").toBool()) {
+        setProperty("placedInPage", true);
+        if (QWidget *over = parentWidget())
+            move(qMax(0, over->x() + (over->frameGeometry().width() - frameGeometry().width()) / 2),
+                 qMax(0, over->y() + (over->frameGeometry().height() - frameGeometry().height()) / 2));
+        else
+            move(0, 0);
+    }
+#endif
+    // At the size the layout gave it, everywhere: show() would fill the
+    // whole page in a web browser.
+    setVisible(true);
     raise();
     activateWindow();
 }

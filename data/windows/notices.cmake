@@ -5,10 +5,12 @@
 # What a distributor of the Windows program owes its users, in one text: the
 # program's licence, Qt's, how the Qt linked in was built, the notices of
 # the code Qt bundles and of the MinGW-w64 runtime. The program carries it as
-# a resource, the installer installs it beside the program.
+# a resource, the installer installs it beside the program. Windows' Notepad
+# and the installer read CRLF.
+include(${PROJECT_SOURCE_DIR}/data/notices.cmake)
 set(notices ${CMAKE_CURRENT_BINARY_DIR}/LICENCE.txt)
 set(qt_licences ${QT6_INSTALL_PREFIX}/licenses)
-set(parts
+bitovka_notices(OUTPUT ${notices} CRLF PARTS
     "${PROJECT_SOURCE_DIR}/data/windows/NOTICE.txt|"
     "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt|GNU General Public License version 3 (Bitovka, and the GPL-3.0 under Qt's LGPL-3.0)"
     "${qt_licences}/LGPL-3.0-only.txt|GNU Lesser General Public License version 3 (Qt)"
@@ -17,23 +19,3 @@ set(parts
     "${qt_licences}/qt6-base-debian-copyright.txt|Debian's copyright file of qt6-base"
     "/usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright|Debian's copyright file of the MinGW-w64 GCC runtime"
     "/usr/share/doc/mingw-w64-x86-64-dev/copyright|Debian's copyright file of the MinGW-w64 runtime")
-set(text "")
-foreach(part IN LISTS parts)
-    string(FIND "${part}" "|" bar)
-    string(SUBSTRING "${part}" 0 ${bar} file)
-    math(EXPR bar "${bar} + 1")
-    string(SUBSTRING "${part}" ${bar} -1 title)
-    if(NOT EXISTS ${file})
-        message(FATAL_ERROR "The notices need ${file}")
-    endif()
-    file(READ ${file} body)
-    if(title)
-        string(APPEND text "\n\n======== ${title} ========\n\n")
-    endif()
-    string(APPEND text "${body}")
-    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
-endforeach()
-# Windows' Notepad and the installer read CRLF.
-string(REPLACE "\r\n" "\n" text "${text}")
-string(REPLACE "\n" "\r\n" text "${text}")
-file(WRITE ${notices} "${text}")

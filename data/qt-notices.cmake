@@ -2,16 +2,21 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Writes the notices of the third-party code a static Qt for Windows links
-# into the program, from the attributions in Qt's source, followed by the
-# licence texts they name.
-#   cmake -DSOURCE=<qtbase source> -DOUTPUT=<file> -P qt-notices.cmake
-# Parts for other systems (X, Android, WebAssembly, macOS, D-Bus, Vulkan,
-# networking) and for Qt's own tools are left out.
-set(skip "/(wasm|xcb|android|gradle|cocoa|dbus|libpsl|VulkanMemoryAllocator|D3D12MemoryAllocator|vulkan|linux|valgrind|forkfd|pixman|kwin|extra-cmake-modules|gradientgen|catch2|cycle)/")
+# Writes the notices of the third-party code a static Qt for Windows or the
+# browser links into the program, from the attributions in Qt's source,
+# followed by the licence texts they name.
+#   cmake -DSOURCE=<qtbase source> -DFOR=windows|web -DOUTPUT=<file> -P qt-notices.cmake
+# Parts for other systems (X, Android, macOS, D-Bus, Vulkan, networking, and
+# WebAssembly's fonts for Windows) and for Qt's own tools are left out.
+set(skip "/(xcb|android|gradle|cocoa|dbus|libpsl|VulkanMemoryAllocator|D3D12MemoryAllocator|vulkan|linux|valgrind|forkfd|pixman|kwin|extra-cmake-modules|gradientgen|catch2|cycle)/")
 file(GLOB_RECURSE files ${SOURCE}/src/qt_attribution.json)
 list(SORT files)
-set(text "Third-party code in Qt's source linked into Bitovka for Windows\n")
+if(FOR STREQUAL "windows")
+    string(PREPEND skip "/wasm/|")
+    set(text "Third-party code in Qt's source linked into Bitovka for Windows\n")
+else()
+    set(text "Third-party code in Qt's source linked into Bitovka for the browser\n")
+endif()
 set(ids)
 foreach(file IN LISTS files)
     if(file MATCHES "${skip}")

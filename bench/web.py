@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The browser's Bitovka, by hand (never in CI), on Debian 13 after
+scripts/web: what a pupil downloads, plain and gzipped, and the time from
+opening the page to the main window painted in it, in headless Chromium
+through its WebDriver, the page served from a loopback port.
+
+    bench/web.py [-n ROUNDS]
+
+Each round opens the page in a new browser with an empty cache (a first
+visit), then once more in the same browser (a return visit, the program
+from the browser's cache). "Painted" is the first animation frame in which
+the main window's canvas holds the blue of the blue operand, counted from
+the start of navigation."""
+
+import argparse
+import functools
+import gzip
+import http.server
+import os
+import statistics
+import sys
+import tempfile
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DIST = os.path.join(HERE, '..', 'dist', 'web')
+
+# Watches every frame from the page's first moment for a canvas showing the
+# blue operand's pure blue.
+PROBE = """
+(() => {
+  const look = () => {
+    for (const c of document.querySelectorAll('#screen canvas')) {
+      if (!c.width || !c.height) continue;
+      const px = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+      for (let i = 0; i < px.length; i += 4)
+        if (px[i] === 0 && px[i + 1] === 0 && px[i + 2] === 255) {
+          window.bitovkaPainted = performance.now();
+          return;
+        }
+    }
+    requestAnimationFrame(look);
+  };
+  requestAnimationFrame(look);
+})();
+"""
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      '.wasm': 'application/wasm', '.js': 'text/javascript'}
+
+    def log_message(self, *args):
+        pass
+
+
+def sizes(folder):
+    rows = []
+    for name in sorted(os.listdir(folder)):
+        with open(os.path.join(folder, name), 'rb') as f:
+            data = f.read()
+        rows.append((name, len(data), len(gzip.compress(data, 9)) if not name.endswith('.gz') else len(data)))
+    return rows
+
+
+def painted(driver, url):
+    driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': PROBE})
+    driver.get(url)
+    return WebDriverWait(driver, 120, 0.05).until(
+        lambda d: d.execute_script('return window.bitovkaPainted ?? null'))
+
+
+def browser(profile):
+    options = webdriver.ChromeOptions()
+    options.binary_location = '/usr/bin/chromium'
+    for a in ('--headless=new', '--no-sandbox', '--window-size=1000,900', '--no-first-run',
+              '--user-data-dir=' + profile):
+        options.add_argument(a)
+    return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument('-n', type=int, default=5, help='rounds')
+    rounds = p.parse_args().n
+    if not os.path.isfile(os.path.join(DIST, 'index.html')):
+        sys.exit('web.py: no dist/web; run scripts/web first')
+
+    print('| file | bytes | gzipped |\n|---|---|---|')
+    total = [0, 0]
+    for name, plain, packed in sizes(DIST):
+        print('| %s | %d | %d |' % (name, plain, packed))
+        if not name.endswith('.gz') and name != 'LICENCE.txt':
+            total[0] += plain
+            total[1] += packed
+    print('| what the page loads (without the notices and the source) | %d | %d |\n' % tuple(total))
+
+    httpd = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Quiet, directory=DIST))
+    threading.Thread(target=httpd.serve_forever, daemon=True).start()
+    url = 'http://127.0.0.1:%d/' % httpd.server_address[1]
+    first, again = [], []
+    for _ in range(rounds):
+        with tempfile.TemporaryDirectory() as profile:
+            driver = browser(profile)
+            try:
+                first.append(painted(driver, url))
+                again.append(painted(driver, url))
+            finally:
+                driver.quit()
+    httpd.shutdown()
+    for name, times in (('first visit', first), ('return visit', again)):
+        print('%s: painted after %.0f ms median (min %.0f, max %.0f), %d rounds'
+              % (name, statistics.median(times), min(times), max(times), rounds))
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,12 @@
+# SPDX-FileCopyrightText: 2026 The Bitovka developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The browser's program: the core's tests above run under Node.js, the
+# build's emulator; the window suites need Qt's platform for a desktop or
+# offscreen, which the browser's Qt does not have. The page itself is tested
+# in Chromium, served from a loopback port.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME page COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/web/page_test.py
+    ${CMAKE_BINARY_DIR}/app/page)
+set_tests_properties(page PROPERTIES TIMEOUT 600 ENVIRONMENT "LC_ALL=C.UTF-8")
