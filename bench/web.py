@@ -33,12 +33,13 @@ from selenium.webdriver.support.ui import WebDriverWait
 HERE = os.path.dirname(os.path.abspath(__file__))
 DIST = os.path.join(HERE, '..', 'dist', 'web')
 
-# Watches every frame from the page's first moment for a canvas showing the
-# blue operand's pure blue.
+# Watches every frame from the page's first moment for a canvas of Qt's (in
+# its shadow tree) showing the blue operand's pure blue.
 PROBE = """
 (() => {
   const look = () => {
-    for (const c of document.querySelectorAll('#screen canvas')) {
+    const root = document.getElementById('qt-shadow-container')?.shadowRoot;
+    for (const c of root ? root.querySelectorAll('canvas') : []) {
       if (!c.width || !c.height) continue;
       const px = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
       for (let i = 0; i < px.length; i += 4)

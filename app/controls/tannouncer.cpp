@@ -10,7 +10,7 @@
 #include <QAccessibleObject>
 #endif
 #ifdef Q_OS_WASM
-#include <emscripten/val.h>
+#include "controls/webpage.h"
 #endif
 
 namespace {
@@ -73,23 +73,6 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
 }
 #endif
 
-#ifdef Q_OS_WASM
-// In a web page Qt passes no announcement on to the browser: the message
-// goes to the page's live region (id "hlaseni"), which screen readers speak
-// as it changes. The same message again is made to differ, or it would not
-// be spoken a second time.
-void sayInPage(const QString &message)
-{
-    emscripten::val region = emscripten::val::global("document")
-                                       .call<emscripten::val>("getElementById", std::string("hlaseni"));
-    if (region.isNull() || region.isUndefined())
-        return;
-    std::string text = message.toStdString();
-    if (region["textContent"].as<std::string>() == text)
-        text += "\u00a0";
-    region.set("textContent", text);
-}
-#endif
 
 } // namespace
 
@@ -145,6 +128,7 @@ void TAnnouncer::Announce(const QString &message)
     tell(&shown);
 #endif
 #ifdef Q_OS_WASM
-    sayInPage(message);
+    // In a web page Qt passes no announcement on to the browser.
+    sayInPage("hlaseni", message);
 #endif
 }

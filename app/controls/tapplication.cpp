@@ -20,6 +20,9 @@
 #ifdef BITOVKA_STARTUP_PROBES
 #include <QWindow>
 #endif
+#ifdef Q_OS_WASM
+#include "controls/webpage.h"
+#endif
 
 TApplication *Application = nullptr;
 
@@ -49,6 +52,10 @@ void TApplication::Initialize()
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     installFontSubstitutes();
     installToolTipWrapping();
+#ifdef Q_OS_WASM
+    // Qt's elements in a web page do not follow its keyboard focus.
+    followFocusInPage();
+#endif
 }
 
 void TApplication::setTitle(const QString &title)

@@ -137,9 +137,9 @@ class PageTest(unittest.TestCase):
     def digits(self, row):
         return [int(self.text_of('%s_%d' % (row, i)).replace('−', '-')) for i in (1, 2, 3)]
 
-    def said(self):
-        """What the page's live region says last, as a screen reader hears it."""
-        return self.driver.find_element(By.ID, 'hlaseni').get_attribute('textContent')
+    def said(self, region='hlaseni'):
+        """What a live region of the page says last, as a screen reader hears it."""
+        return self.driver.find_element(By.ID, region).get_attribute('textContent')
 
     def button(self, name):
         found = self.in_qt("return [...root.querySelectorAll('button, input')]"
@@ -270,6 +270,18 @@ class PageTest(unittest.TestCase):
         self.keys('ESCAPE')
         self.wait_for(lambda d: [w['title'] for w in self.windows()] == ['Bitovka'],
                       'Esc to close the dialog', 10)
+
+    def test_control_with_the_keyboard_is_named(self):
+        self.click('Generuj')
+        self.wait_for(lambda d: self.said('fokus').strip() == 'Generuj, tlačítko', 'Generuj named', 10)
+        self.keys('TAB')
+        self.wait_for(lambda d: self.said('fokus').strip() not in ('', 'Generuj, tlačítko'),
+                      'Tab to name the next control', 10)
+        self.assertTrue(self.said('fokus').strip().endswith(', tlačítko'), self.said('fokus'))
+        self.keys('Alt+O')
+        self.wait_for(lambda d: len(self.windows()) == 2, 'the Komplement dialog', 10)
+        self.click('Červená')
+        self.wait_for(lambda d: self.said('fokus').startswith('Červená, přepínač'), 'Červená named', 10)
 
     def test_tooltip_explains_a_button(self):
         ActionChains(self.driver).move_to_element(self.button('Disjunkce')).perform()
