@@ -283,6 +283,14 @@ class PageTest(unittest.TestCase):
         self.click('Červená')
         self.wait_for(lambda d: self.said('fokus').startswith('Červená, přepínač'), 'Červená named', 10)
 
+    def test_closing_the_main_window_is_told(self):
+        close = self.in_qt("return root.querySelector('.qt-window .title-bar')"
+                           ".querySelectorAll('.action-button')[2];")  # Qt's ×, after maximise and restore
+        ActionChains(self.driver).move_to_element(close).click().perform()
+        self.wait_for(lambda d: 'Bitovka skončila.' in d.find_element(By.ID, 'state').text,
+                      'the page to say the program ended', 10)
+        self.assertEqual(self.windows(), [])
+
     def test_tooltip_explains_a_button(self):
         ActionChains(self.driver).move_to_element(self.button('Disjunkce')).perform()
         self.wait_for(lambda d: len(self.windows()) == 2, 'a tooltip over Disjunkce', 10)
