@@ -73,7 +73,6 @@ QAccessibleInterface *announcerFactory(const QString &className, QObject *object
 }
 #endif
 
-
 } // namespace
 
 TAnnouncer::TAnnouncer(QWidget *window)
