@@ -2,13 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "commandline.h"
+#include "app/commandline.h"
+
+#include "app/console.h"
 
 #include <QString>
 #include <QtGlobal>
-#ifdef Q_OS_WIN
-#include "winconsole.h"
-#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,21 +18,25 @@
 
 namespace {
 
-const char *const helpText =
-    "Použití: bitovka [VOLBA]\n"
-    "Otevře okno Bitovky: modré a červené číslo, žlutý výsledek a jejich cifry\n"
-    "ve dvojkové soustavě.\n"
-    "\n"
-    "  -h, --help     vypíše tuto nápovědu a skončí\n"
-    "      --version  vypíše verzi programu a skončí\n"
-    "\n"
-#ifndef Q_OS_WIN
-    // Windows always has its desktop; X and Wayland need one named.
-    "Okno potřebuje grafický displej (DISPLAY nebo WAYLAND_DISPLAY); bez něj\n"
-    "program skončí s kódem 1. "
-#endif
-    "Obecné volby Qt, například -platform, platí;\n"
-    "jiné argumenty program nečte.\n";
+// Whether the window needs a display the desktop names, as X and Wayland
+// do; Windows and the browser always have theirs. The build says which.
+constexpr bool needsNamedDisplay = BITOVKA_NAMED_DISPLAY;
+
+std::string helpText()
+{
+    std::string text = "Použití: bitovka [VOLBA]\n"
+                       "Otevře okno Bitovky: modré a červené číslo, žlutý výsledek a jejich cifry\n"
+                       "ve dvojkové soustavě.\n"
+                       "\n"
+                       "  -h, --help     vypíše tuto nápovědu a skončí\n"
+                       "      --version  vypíše verzi programu a skončí\n"
+                       "\n";
+    if (needsNamedDisplay)
+        text += "Okno potřebuje grafický displej (DISPLAY nebo WAYLAND_DISPLAY); bez něj\n"
+                "program skončí s kódem 1. ";
+    return text + "Obecné volby Qt, například -platform, platí;\n"
+                  "jiné argumenty program nečte.\n";
+}
 
 // The build gives the version.
 const char *const version = BITOVKA_VERSION;
@@ -46,11 +49,7 @@ const char *const versionText =
 // closed pipe) is a failure, not a success.
 int print(const std::string &text)
 {
-#ifdef Q_OS_WIN
-    if (!answerOnWindows(text.c_str())) {
-#else
-    if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
-#endif
+    if (!writeAnswer(text.c_str())) {
         std::fputs("bitovka: výpis se nepodařilo zapsat\n", stderr);
         return 1;
     }
@@ -87,13 +86,11 @@ std::string cannotOpenWindow(int argc, char **argv)
     const std::string_view named = platform ? platform : "";
     const char *display = nullptr;
     if (!platform) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_WASM)
+        if (!needsNamedDisplay)
+            return "bitovka: výchozí platformu Qt se nepodařilo spustit, okno nelze otevřít\n";
         display = qtSetting(argc, argv, "display", "DISPLAY");
         if (!display)
             display = environment("WAYLAND_DISPLAY");
-#else
-        return "bitovka: výchozí platformu Qt se nepodařilo spustit, okno nelze otevřít\n";
-#endif
     } else if (named.substr(0, 3) == "xcb") {
         display = qtSetting(argc, argv, "display", "DISPLAY");
     } else if (named.substr(0, 7) == "wayland") {
@@ -126,11 +123,7 @@ struct {
 void startupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-#ifdef Q_OS_WIN
-        failOnWindows(startup.failure.c_str());
-#else
-        std::fputs(startup.failure.c_str(), stderr);
-#endif
+        writeFailure(startup.failure.c_str());
         // Nothing of the program exists yet, and Qt is half made: end at
         // once, without running destructors over it.
         std::_Exit(1);
@@ -148,7 +141,7 @@ std::optional<int> answerCommandLine(int argc, char **argv)
         if (arg == "--")
             break;  // what follows is no option, and the program takes no operands
         if (arg == "-h" || arg == "--help")
-            return print(helpText);
+            return print(helpText());
         if (arg == "--version")
             return print("Bitovka " + std::string(version) + "\n" + versionText);
     }

@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/tapplication.h"
+#include "app/controls/tapplication.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 
-#include "commandline.h"
-#include "controls/startupprobe.h"
+#include "app/commandline.h"
+#include "app/controls/startupprobe.h"
 
 int main(int argc, char *argv[])
 {

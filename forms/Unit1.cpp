@@ -4,8 +4,8 @@
 
 #include "forms/Unit1.h"
 
-#include "controls/conversions.h"
-#include "controls/tannouncer.h"
+#include "app/controls/conversions.h"
+#include "app/controls/tannouncer.h"
 #include "forms/Unit2.h"
 #include "registers/generator.h"
 #include "registers/store.h"

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/tform.h"
+#include "app/controls/tform.h"
 #include "registers/operations.h"
 #include "ui_Unit1.h"
 

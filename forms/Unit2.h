@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/tform.h"
+#include "app/controls/tform.h"
 #include "ui_Unit2.h"
 
 // The complement dialog: chooses which operand "Proveď" complements. It keeps

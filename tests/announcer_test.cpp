@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "formsfixture.h"
+#include "tests/formsfixture.h"
 
-#include "controls/tannouncer.h"
-#include "controls/tapplication.h"
+#include "app/controls/tannouncer.h"
+#include "app/controls/tapplication.h"
 #include "forms/Unit1.h"
 
 #include <QAccessible>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/fontprops.h"
-#include "controls/tlabel.h"
-#include "controls/tradiobutton.h"
+#include "app/controls/fontprops.h"
+#include "app/controls/tlabel.h"
+#include "app/controls/tradiobutton.h"
 
 #include <QApplication>
 #include <QStyleOptionButton>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "formsfixture.h"
+#include "tests/formsfixture.h"
 
-#include "controls/tapplication.h"
+#include "app/controls/tapplication.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "registers/store.h"

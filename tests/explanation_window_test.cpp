@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "formsfixture.h"
+#include "tests/formsfixture.h"
 
-#include "controls/tapplication.h"
-#include "controls/tlabel.h"
+#include "app/controls/tapplication.h"
+#include "app/controls/tlabel.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 

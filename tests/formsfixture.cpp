@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "formsfixture.h"
+#include "tests/formsfixture.h"
 
-#include "controls/conversions.h"
-#include "controls/exception.h"
-#include "controls/tapplication.h"
-#include "controls/tbutton.h"
+#include "app/controls/conversions.h"
+#include "app/controls/exception.h"
+#include "app/controls/tapplication.h"
+#include "app/controls/tbutton.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
 #include "registers/digits.h"

@@ -11,12 +11,12 @@
 //
 // A failure names its seed and step, so `-seed N -steps <step>` replays it.
 
-#include "formsfixture.h"
+#include "tests/formsfixture.h"
 
-#include "controls/tapplication.h"
+#include "app/controls/tapplication.h"
 #include "forms/Unit1.h"
 #include "forms/Unit2.h"
-#include "usermodel.h"
+#include "tests/usermodel.h"
 
 #include <QTest>
 

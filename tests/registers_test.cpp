@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cifry_helpers.h"
+#include "tests/cifry_helpers.h"
 #include "registers/digits.h"
 #include "registers/generator.h"
 #include "registers/operations.h"

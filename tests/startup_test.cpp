@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/exception.h"
-#include "controls/tapplication.h"
-#include "controls/tform.h"
+#include "app/controls/exception.h"
+#include "app/controls/tapplication.h"
+#include "app/controls/tform.h"
 #include "forms/Unit2.h"
 
 #include <QTest>

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/conversions.h"
+#include "app/controls/conversions.h"
 
-#include "controls/exception.h"
+#include "app/controls/exception.h"
 
 QString IntToStr(int value)
 {

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/exception.h"
+#include "app/controls/exception.h"
 
 #include <utility>
 

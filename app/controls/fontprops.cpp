@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/fontprops.h"
+#include "app/controls/fontprops.h"
 
 #include <QColor>
 #include <QFont>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/legibility.h"
+#include "app/controls/legibility.h"
 
 #include <QApplication>
 #include <QHelpEvent>

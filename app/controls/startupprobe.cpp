@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/startupprobe.h"
+#include "app/controls/startupprobe.h"
 
 #ifdef BITOVKA_STARTUP_PROBES
 #include <QElapsedTimer>

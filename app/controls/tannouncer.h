@@ -13,10 +13,8 @@ class QWidget;
 // Says short messages through the screen reader while the focus stays where
 // it is. Nothing is drawn.
 //
-// From Qt 6.8 on, the window asks for each message with the toolkit's own
-// announcement, which screen readers speak as it comes. Before that, the
-// message is the name of a notification of the window, which shows again for
-// every new one; screen readers speak a notification as it shows.
+// How the message reaches the screen reader depends on Qt's version
+// (announce.h).
 class TAnnouncer : public QObject
 {
     Q_OBJECT
@@ -38,6 +36,8 @@ public:
     // listens here instead; nullptr gives them back to Qt.
     using Listener = void (*)(QAccessibleEvent *event);
     static void setListener(Listener listener);
+    // Hands a request to the listener, or to Qt.
+    static void Tell(QAccessibleEvent *event);
 
 private:
     explicit TAnnouncer(QWidget *window);

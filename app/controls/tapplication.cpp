@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/tapplication.h"
+#include "app/controls/tapplication.h"
 
-#include "controls/exception.h"
-#include "controls/fontprops.h"
-#include "controls/legibility.h"
-#include "controls/startupprobe.h"
-#include "controls/tform.h"
+#include "app/controls/exception.h"
+#include "app/controls/fontprops.h"
+#include "app/controls/legibility.h"
+#include "app/controls/page.h"
+#include "app/controls/startupprobe.h"
+#include "app/controls/tform.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
@@ -19,9 +20,6 @@
 
 #ifdef BITOVKA_STARTUP_PROBES
 #include <QWindow>
-#endif
-#ifdef Q_OS_WASM
-#include "controls/webpage.h"
 #endif
 
 TApplication *Application = nullptr;
@@ -52,10 +50,7 @@ void TApplication::Initialize()
     QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
     installFontSubstitutes();
     installToolTipWrapping();
-#ifdef Q_OS_WASM
-    // Qt's elements in a web page do not follow its keyboard focus.
-    followFocusInPage();
-#endif
+    page::prepare();
 }
 
 void TApplication::setTitle(const QString &title)

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/tbutton.h"
+#include "app/controls/tbutton.h"
 
-#include "controls/tapplication.h"
+#include "app/controls/tapplication.h"
 
 #include <exception>
 

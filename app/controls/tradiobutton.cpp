@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "controls/tradiobutton.h"
+#include "app/controls/tradiobutton.h"
 
-#include "controls/fontprops.h"
-#include "controls/legibility.h"
+#include "app/controls/fontprops.h"
+#include "app/controls/legibility.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "controls/legibility.h"
+#include "app/controls/legibility.h"
 
 #include <QRadioButton>
 

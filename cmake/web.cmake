@@ -16,7 +16,7 @@ configure_file(${PROJECT_SOURCE_DIR}/data/web/index.html.in ${page}/index.html @
 configure_file(${PROJECT_SOURCE_DIR}/data/icons/cz.bitovka.Bitovka.svg ${page}/bitovka.svg COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/icons/128x128/cz.bitovka.Bitovka.png ${page}/bitovka.png COPYONLY)
 
-include(${PROJECT_SOURCE_DIR}/data/notices.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/notices.cmake)
 bitovka_notices(OUTPUT ${page}/LICENCE.txt PARTS
     "${PROJECT_SOURCE_DIR}/data/web/NOTICE.txt|"
     "${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt|GNU General Public License version 3 (Bitovka, Qt's WebAssembly platform plugin and loader, and the GPL-3.0 under Qt's LGPL-3.0)"

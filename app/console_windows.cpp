@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "winconsole.h"
+#include "app/console.h"
 
 #include <windows.h>
 
@@ -53,12 +53,12 @@ bool tell(const char *text, DWORD handle, FILE *stream, UINT icon)
 
 } // namespace
 
-bool answerOnWindows(const char *text)
+bool writeAnswer(const char *text)
 {
     return tell(text, STD_OUTPUT_HANDLE, stdout, MB_ICONINFORMATION);
 }
 
-void failOnWindows(const char *text)
+void writeFailure(const char *text)
 {
     tell(text, STD_ERROR_HANDLE, stderr, MB_ICONERROR);
 }
