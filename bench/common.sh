@@ -3,31 +3,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # shellcheck shell=sh disable=SC2034
-# Sourced by the start-up benchmarks: their X server and window manager, and
-# interleaved rounds of launches and their figures. The benchmark defines
-# OUT, and for the rounds probe NAME (one launch, startprobe's line of
-# figures), ROUNDS and GAP.
+# Sourced by the start-up benchmarks, from the top of the checkout: their
+# session, and interleaved rounds of launches and their figures. The
+# benchmark defines OUT, and for the rounds probe NAME (one launch,
+# startprobe's line of figures), ROUNDS and GAP.
 
-# A private X server; sets DISPLAY and XVFB_PID.
-xserver() {
-    mkfifo "$OUT/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$OUT/display" >"$OUT/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    read -r num <"$OUT/display"
-    DISPLAY=":$num"; export DISPLAY
-}
-
-# openbox on it; sets WM_PID.
+# The session is the end-to-end tests' (tests/e2e/xsession.sh), its programs'
+# output kept in $OUT. The benchmark sets up its home (and bus) between the X
+# server and the window manager, so that openbox reads nothing of the user's.
+# shellcheck source=scripts/lib.sh
+. scripts/lib.sh
+# shellcheck source=tests/e2e/xsession.sh
+. tests/e2e/xsession.sh
+X_LOGS=$OUT
+xserver() { x_server || die "$x_why"; }
+# The window manager, and the pointer in a corner so that no tooltip opens
+# over a window being timed.
 windowmanager() {
-    openbox --sm-disable >"$OUT/openbox.log" 2>&1 &
-    WM_PID=$!
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05
-    done
-    # openbox announces itself before it is ready, and a window mapped in
-    # that gap can stay unmapped; give it a second. The pointer goes to a
-    # corner so no tooltip opens over a window being timed.
-    sleep 1
+    x_wm || die "$x_why"
     xdotool mousemove 1279 1023
 }
 

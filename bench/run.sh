@@ -44,7 +44,6 @@ cc -O2 -o "$OUT/clicklatency" bench/clicklatency.c -lX11 -lXtst
 # accessibility bus) inherit the bus's environment, and so its marker: that
 # is how they are found and stopped at the end.
 MARK=bitovka-bench-$$
-XVFB_PID=; WM_PID=; BUS_PID=; APP_PID=
 marked() {
     for f in /proc/[0-9]*/environ; do
         grep -qz "^BITOVKA_BENCH_RUN=$MARK\$" "$f" 2>/dev/null && p=${f#/proc/} && echo "${p%/environ}"
@@ -53,8 +52,8 @@ marked() {
 }
 cleanup() {
     for p in $APP_PID $WM_PID; do kill "$p" 2>/dev/null || true; done
-    for p in $(marked); do [ "$p" = "$BUS_PID" ] || kill "$p" 2>/dev/null || true; done
-    for p in $BUS_PID $XVFB_PID; do kill "$p" 2>/dev/null || true; done
+    for p in $(marked); do [ "$p" = "$DBUS_PID" ] || kill "$p" 2>/dev/null || true; done
+    x_cleanup
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
@@ -65,11 +64,7 @@ xserver
 export HOME="$OUT/home" XDG_RUNTIME_DIR="$OUT/xdg" LANG=C.UTF-8 \
     QT_QPA_PLATFORM=xcb GDK_BACKEND=x11
 mkdir -p "$HOME/.config" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-BITOVKA_BENCH_RUN=$MARK dbus-daemon --session --nofork --print-address=3 3>"$OUT/bus" \
-    >"$OUT/bus.log" 2>&1 &
-BUS_PID=$!
-for _ in $(seq 100); do [ -s "$OUT/bus" ] && break; sleep 0.05; done
-DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$OUT/bus"); export DBUS_SESSION_BUS_ADDRESS
+x_bus BITOVKA_BENCH_RUN="$MARK" || die "$x_why"
 windowmanager
 
 # probe NAME [ENV=VALUE...]: one launch, one line of figures.

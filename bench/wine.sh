@@ -32,15 +32,14 @@ cp dist/bitovka.exe "$OUT/"
 PROBE=$OUT/startprobe
 cc -O2 -Wall -Wextra -o "$PROBE" bench/startprobe.c bench/window.c bench/grab.c bench/launch.c -lX11 -lXext
 
-XVFB_PID=; WM_PID=
 cleanup() {
     [ -z "${WINEPREFIX:-}" ] || wineserver -k >/dev/null 2>&1 || true
-    for p in $WM_PID $XVFB_PID; do kill "$p" 2>/dev/null || true; done
+    x_cleanup
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
 xserver
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+unset QT_QPA_PLATFORM
 export HOME="$OUT/home" WINEPREFIX="$OUT/wine" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$HOME"

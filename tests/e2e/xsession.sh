@@ -2,9 +2,18 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Sourced by the end-to-end tests: a private desktop session (X server,
-# window manager and session bus), torn down on exit, and small helpers to
-# wait for windows.
+# shellcheck shell=sh disable=SC2034 # MAIN, EXIT_CODE: for the tests
+# The one private desktop session of Bitovka's scripts: an X server, a window
+# manager and a session bus, torn down on exit, and small helpers to wait
+# for windows. It lives beside the end-to-end tests, which are its first
+# users and where a session that went wrong is looked into;
+# scripts/windows-test (Wine's session, with no bus) and the benchmarks
+# (bench/common.sh) source it too, each adding what it needs.
+#
+# x_start is the end-to-end tests' whole session; the others are its steps,
+# for a user that sets up more between them. Each step returns 1 with the
+# reason in x_why; with X_LOGS set to a folder, each program's output is
+# kept there (xvfb.log, openbox.log, bus.log), otherwise it is dropped.
 
 XVFB_PID=; WM_PID=; DBUS_PID=; APP_PID=
 
@@ -18,42 +27,62 @@ trap x_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-x_start() {
-    fifo=$(mktemp -u); mkfifo "$fifo"
+x_log() { if [ -n "${X_LOGS:-}" ]; then echo "$X_LOGS/$1.log"; else echo /dev/null; fi; }
+
+# x_server: Xvfb on the first free display; sets DISPLAY and XVFB_PID.
+x_server() {
+    x_fifo=$(mktemp -u)
+    mkfifo "$x_fifo" || { x_why="no pipe for the X server's display"; return 1; }
     # -noreset: by default the server resets whenever its last client leaves,
     # and a client that connects during the reset can fail to open it; the first
     # clients of the session (the window manager, the probes below) come and
     # go just so, and the window manager was now and then left without a display.
-    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$x_fifo" >"$(x_log xvfb)" 2>&1 &
     XVFB_PID=$!
-    read -r num <"$fifo"; rm -f "$fifo"
-    export DISPLAY=":$num"
+    read -r x_num <"$x_fifo" || x_num=
+    rm -f "$x_fifo"
+    [ -n "$x_num" ] || { x_why="the X server did not start"; return 1; }
+    export DISPLAY=":$x_num"
     unset WAYLAND_DISPLAY
-    export QT_QPA_PLATFORM=xcb
-    openbox --sm-disable >/dev/null 2>&1 &
-    WM_PID=$!
-    wm_up=
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && { wm_up=1; break; }
-        sleep 0.05
-    done
-    [ -n "$wm_up" ] || fail "the window manager did not start"
-    # openbox drops map requests for a moment after announcing itself.
-    sleep 1
-    kill -0 "$WM_PID" 2>/dev/null || fail "the window manager ended at start"
-    bus_start
 }
 
-# A session bus of the test's own, as a desktop session gives its programs;
-# without one, every program that asks for it tries to launch one itself.
-bus_start() {
-    busfile=$(mktemp)
-    dbus-daemon --session --nofork --print-address=3 3>"$busfile" >/dev/null 2>&1 &
+# x_wm: openbox on it, ready for windows; sets WM_PID.
+x_wm() {
+    openbox --sm-disable >"$(x_log openbox)" 2>&1 &
+    WM_PID=$!
+    x_up=
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && { x_up=1; break; }
+        sleep 0.05
+    done
+    [ -n "$x_up" ] || { x_why="the window manager did not start"; return 1; }
+    # openbox drops map requests for a moment after announcing itself.
+    sleep 1
+    kill -0 "$WM_PID" 2>/dev/null || { x_why="the window manager ended at start"; return 1; }
+}
+
+# x_bus [NAME=VALUE...]: a session bus of the session's own, as a desktop
+# session gives its programs (without one, every program that asks for it
+# tries to launch one itself), started with those variables set; sets
+# DBUS_SESSION_BUS_ADDRESS and DBUS_PID.
+# shellcheck disable=SC2120 # the benchmarks pass variables
+x_bus() {
+    x_busfile=$(mktemp)
+    env "$@" dbus-daemon --session --nofork --print-address=3 3>"$x_busfile" >"$(x_log bus)" 2>&1 &
     DBUS_PID=$!
-    for _ in $(seq 100); do [ -s "$busfile" ] && break; sleep 0.05; done
-    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$busfile"); export DBUS_SESSION_BUS_ADDRESS
-    rm -f "$busfile"
-    [ -n "$DBUS_SESSION_BUS_ADDRESS" ] || fail "no session bus"
+    for _ in $(seq 100); do [ -s "$x_busfile" ] && break; sleep 0.05; done
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$x_busfile"); export DBUS_SESSION_BUS_ADDRESS
+    rm -f "$x_busfile"
+    [ -n "$DBUS_SESSION_BUS_ADDRESS" ] || { x_why="no session bus"; return 1; }
+}
+
+# x_start: the end-to-end tests' session, its programs on X.
+x_start() {
+    x_server || fail "$x_why"
+    export QT_QPA_PLATFORM=xcb
+    x_wm || fail "$x_why"
+    # shellcheck disable=SC2119
+    x_bus || fail "$x_why"
 }
 
 # Starts the program (its path, then env(1) arguments: NAME=value, -u NAME)
