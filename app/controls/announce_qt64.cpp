@@ -11,6 +11,7 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QWidget>
 
 namespace {
 
