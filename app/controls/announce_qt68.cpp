@@ -7,6 +7,7 @@
 #include "app/controls/tannouncer.h"
 
 #include <QAccessible>
+#include <QWidget>
 
 namespace announce {
 
