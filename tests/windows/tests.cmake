@@ -6,8 +6,6 @@
 # above, which run under Wine as the build's emulator. scripts/windows-test
 # runs them all on a private X server with a Wine prefix of their own.
 
-# Qt Test reads the known differences under Wine from beside the programs.
-configure_file(windows/BLACKLIST ${CMAKE_CURRENT_BINARY_DIR}/BLACKLIST COPYONLY)
 # Fonts on Windows do not come through fontconfig: no DejaVu stand-in.
 set_tests_properties(mainwindow_dejavu PROPERTIES DISABLED TRUE)
 
