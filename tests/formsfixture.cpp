@@ -102,8 +102,20 @@ bool click(const char *buttonName)
 
 bool activate(QWidget *window)
 {
+    const auto active = [window] { return QApplication::activeWindow() == window; };
     window->activateWindow();
-    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+    if (QTest::qWaitFor(active, 1000))
+        return true;
+    // Qt for Windows on its offscreen platform leaves the main window's request
+    // unanswered once its dialog has been hidden while it had the focus (the
+    // dialog keeps the focus, and Qt counts the main window active through it).
+    // A desktop hands the activation back itself, as the end-to-end test under
+    // Wine sees; here the tests do what it would.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(window);
+    QT_WARNING_POP
+    if (!QTest::qWaitFor(active))
         return fail(QStringLiteral("%1 did not become active").arg(window->objectName()));
     return true;
 }

@@ -31,11 +31,16 @@ picture() {
     echo "$now"
 }
 # Alt and a letter into the main window, until the picture changes (a draw
-# may give the operands it had); prints the new picture.
+# may give the operands it had); prints the new picture. With "unaided", the
+# keys go to whichever window has the keyboard.
 alt_changes() {
     before=$(picture "$main")
     for _ in 1 2 3; do
-        xdotool windowactivate --sync "$main" key --clearmodifiers "alt+$1" 2>/dev/null
+        if [ "${2:-}" = unaided ]; then
+            xdotool key --clearmodifiers "alt+$1" 2>/dev/null
+        else
+            xdotool windowactivate --sync "$main" key --clearmodifiers "alt+$1" 2>/dev/null
+        fi
         after=$(picture "$main")
         [ "$after" != "$before" ] && return 0
     done
@@ -56,6 +61,8 @@ xdotool windowactivate --sync "$main" key --clearmodifiers alt+o 2>/dev/null
 dialog=$(wait_window Komplement) || fail "Alt+O did not open the dialog"
 xdotool windowactivate --sync "$dialog" key --clearmodifiers Escape 2>/dev/null
 wait_gone Komplement || fail "Esc did not hide the dialog"
+# The keyboard is the main window's again, with nothing done to it.
+alt_changes g unaided || fail "after the dialog, Alt+G did not reach the main window"
 
 wmctrl -i -c "$main"
 ( sleep 20; kill "$APP_PID" ) >/dev/null 2>&1 &
@@ -65,4 +72,4 @@ code=$?
 APP_PID=
 kill "$watchdog" 2>/dev/null
 [ "$code" = 0 ] || fail "exit code $code after closing the main window"
-echo "PASS: window 360x358 with no DISPLAY, Alt+G and Alt+D shown, dialog opened and hidden, closed with code 0"
+echo "PASS: window 360x358 with no DISPLAY, Alt+G and Alt+D shown, dialog opened and hidden, the keyboard back with the main window, closed with code 0"
