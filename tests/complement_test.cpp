@@ -22,13 +22,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY(fixture::startForms());
-        m_atStartup = {Form2 != nullptr, Form2 && Form2->isVisible(), Form2 && Form2->RB1->isChecked(),
-                       Form2 && Form2->RB2->isChecked()};
+        if (Form2 != nullptr)
+            m_atStartup = {true, Form2->isVisible(), Form2->RB1->isChecked(), Form2->RB2->isChecked()};
     }
     void init() { fixture::takeShownFailures(); }
     void cleanup() { QVERIFY(fixture::takeShownFailures().isEmpty()); }
 
-    void createdHiddenAndUnchecked();
+    void createdHiddenAndUnchecked() const;
     void ownedByTheMainWindowAtItsPlace();
     void choicesAreDrawnInTheirColours();
     void tabOrder();
@@ -71,7 +71,7 @@ void asAtStartup()
 
 } // namespace
 
-void ComplementTest::createdHiddenAndUnchecked()
+void ComplementTest::createdHiddenAndUnchecked() const
 {
     QVERIFY(m_atStartup.created);
     QVERIFY(!m_atStartup.visible);

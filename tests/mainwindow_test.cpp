@@ -79,7 +79,7 @@ private slots:
     void init() { fixture::takeShownFailures(); }
     void cleanup() { QVERIFY(fixture::takeShownFailures().isEmpty()); }
 
-    void startupShowsTheFirstDraw();
+    void startupShowsTheFirstDraw() const;
     void windowProperties();
     void valuesAreDrawnInTheirColoursInsideTheirFrames_data();
     void valuesAreDrawnInTheirColoursInsideTheirFrames();
@@ -110,7 +110,7 @@ void MainWindowTest::initTestCase()
     }
 }
 
-void MainWindowTest::startupShowsTheFirstDraw()
+void MainWindowTest::startupShowsTheFirstDraw() const
 {
     // The fixed generator's first draws are 16838 and 5758: blue 4, red 1.
     QCOMPARE(m_atStartup.captions,
