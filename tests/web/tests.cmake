@@ -10,3 +10,7 @@ find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_test(NAME page COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/web/page_test.py
     ${CMAKE_BINARY_DIR}/app/page)
 set_tests_properties(page PROPERTIES TIMEOUT 600 ENVIRONMENT "LC_ALL=C.UTF-8")
+# The page installable and opening offline, in Chromium too.
+add_test(NAME page-offline COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/web/offline_test.py
+    ${CMAKE_BINARY_DIR}/app/page)
+set_tests_properties(page-offline PROPERTIES TIMEOUT 600 ENVIRONMENT "LC_ALL=C.UTF-8")
