@@ -19,8 +19,9 @@ configure_file(${PROJECT_SOURCE_DIR}/data/icons/cz.bitovka.Bitovka.svg ${page}/b
 configure_file(${PROJECT_SOURCE_DIR}/data/icons/128x128/cz.bitovka.Bitovka.png ${page}/bitovka.png COPYONLY)
 configure_file(${PROJECT_SOURCE_DIR}/data/web/bitovka.webmanifest ${page}/bitovka.webmanifest COPYONLY)
 
-# An installed app's icon on a shelf or a start screen: Chromium takes a
-# PNG of at least 144 pixels, and 192 and 512 are the sizes systems ask for.
+# An installed app's icon on a shelf or a start screen. Chromium asks for
+# one of 144 pixels or more, which the SVG is; the PNGs, at the sizes
+# systems ask for, serve those that take no SVG icon.
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 set(svg ${PROJECT_SOURCE_DIR}/data/icons/cz.bitovka.Bitovka.svg)
 set(app_icons)

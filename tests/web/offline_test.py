@@ -25,7 +25,7 @@ import unittest
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import page_test  # noqa: E402  (takes PAGE_DIR from the command line as it is imported)
-from page_test import PageTest, Server, browser  # noqa: E402
+from page_test import Server, browser  # noqa: E402
 from selenium.webdriver.common.by import By  # noqa: E402
 
 PAGE = page_test.PAGE
@@ -34,14 +34,15 @@ UPDATE = 'nová verze'
 
 
 class OfflineTest(unittest.TestCase):
-    # Reading the page and acting in it as page_test.py does.
-    wait_for = PageTest.wait_for
-    in_qt = PageTest.in_qt
-    text_of = PageTest.text_of
-    value = PageTest.value
-    said = PageTest.said
-    keys = PageTest.keys
-    command = PageTest.command
+    # Reading the page and acting in it as page_test.py does (its tests
+    # themselves run there, not here).
+    wait_for = page_test.PageTest.wait_for
+    in_qt = page_test.PageTest.in_qt
+    text_of = page_test.PageTest.text_of
+    value = page_test.PageTest.value
+    said = page_test.PageTest.said
+    keys = page_test.PageTest.keys
+    command = page_test.PageTest.command
 
     def setUp(self):
         self.folders = tempfile.mkdtemp()
@@ -86,6 +87,13 @@ class OfflineTest(unittest.TestCase):
         said = self.command(lambda: self.keys('Alt+G'), 'Alt+G ' + what)
         self.assertIn('Modrá %d, červená %d' % (self.value('modra'), self.value('cervena')), said)
 
+    def settled(self):
+        """Waits until the browser has answered the page's own asking for its
+        worker: it answers in turn, so asking again waits for that."""
+        self.driver.execute_async_script("""const done = arguments[0];
+            navigator.serviceWorker.register('sw.js').then(() => navigator.serviceWorker.ready)
+                .then(() => setTimeout(done, 100), () => done());""")
+
     def console_errors(self):
         return [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
 
@@ -106,6 +114,7 @@ class OfflineTest(unittest.TestCase):
         self.server.close()
         self.open_and_work('with the server stopped')
         # Said once, when it became true; not again on each opening.
+        self.settled()
         self.assertEqual(self.line(), '')
 
     def test_new_build_replaces_the_kept_one_whole(self):
