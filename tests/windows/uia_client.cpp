@@ -143,9 +143,12 @@ bool readElements(IUIAutomation *automation, HWND window, std::vector<Element> &
     int count = 0;
     if (ok)
         below->get_Length(&count);
+    else
+        std::puts("! FindAll gave no elements below the window");
     for (int i = -1; ok && i < count; ++i) {
         IUIAutomationElement *element = root;
         if (i >= 0 && (FAILED(below->GetElement(i, &element)) || !element)) {
+            std::printf("! FindAll's element %d cannot be had\n", i + 1);
             ok = false;
             break;
         }
@@ -153,14 +156,14 @@ bool readElements(IUIAutomation *automation, HWND window, std::vector<Element> &
         BSTR name = nullptr;
         ok = SUCCEEDED(element->get_CurrentControlType(&e.type)) &&
              SUCCEEDED(element->get_CurrentName(&name));
+        if (!ok)
+            std::printf("! element %d has no control type or name\n", i + 1);
         e.name = name ? name : L"";
         SysFreeString(name);
         out.push_back(e);
         if (i >= 0)
             element->Release();
     }
-    if (!ok)
-        std::puts("! FindAll or an element's name or control type failed");
     if (below)
         below->Release();
     if (all)

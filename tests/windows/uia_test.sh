@@ -104,13 +104,16 @@ step() {
     fi
     new=$(said | tail -n +"$((before + 1))")
     if [ "$3" = - ]; then
-        [ -z "$new" ] || bad "after $2 in $1, nothing computed, yet raised: $new"
+        [ -z "$new" ] || bad "after $2 in $1, nothing computed, yet raised [$(echo "$new" | paste -sd '|')]"
         return
     fi
     ask Bitovka
     want=$("$3")
-    [ "$new" = "$want" ] || bad "after $2 in $1 raised [$new], the rows show [$want]"
-    echo "$2 in $1: raised $new"
+    if [ "$new" = "$want" ]; then
+        echo "$2 in $1: raised $new"
+    else
+        bad "after $2 in $1 raised [$(echo "$new" | paste -sd '|')], the rows show [$want]"
+    fi
 }
 #    window      key     rows
 step Bitovka     alt+g   operands
