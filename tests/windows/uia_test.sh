@@ -142,6 +142,7 @@ kill "$watchdog" 2>/dev/null
 
 echo "The main window as UI Automation gives it:"; cat "$T/main"
 echo "The dialog:"; cat "$T/dialog"
+echo "Raised, as Wine logs it:"; grep UiaRaiseNotificationEvent "$T/program.log"
 echo "Raised:"; said
 [ "$failures" = 0 ] || exit 1
 echo "PASS: every button and radio button found by name, every value by its number and description, each result raised once as the desktop says it"
