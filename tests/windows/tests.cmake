@@ -36,7 +36,7 @@ set_tests_properties(e2e_wine PROPERTIES TIMEOUT 180)
 # What a screen reader gets through UI Automation, asked by a client of the
 # tests' own as Narrator and NVDA ask: the controls by name, and each result
 # raised as a notification.
-add_executable(uia_client windows/uia_client.cpp)
+add_executable(uia_client windows/uia_client_windows.cpp)
 target_link_libraries(uia_client PRIVATE uiautomationcore ole32 oleaut32)
 target_link_options(uia_client PRIVATE -static)
 add_test(NAME uia COMMAND sh ${here}/uia_test.sh $<TARGET_FILE:bitovka> $<TARGET_FILE:uia_client>)
