@@ -33,3 +33,11 @@ set_tests_properties(commandline PROPERTIES TIMEOUT 120)
 # The real program on the X server Wine draws on.
 add_test(NAME e2e_wine COMMAND sh ${here}/e2e_test.sh $<TARGET_FILE:bitovka>)
 set_tests_properties(e2e_wine PROPERTIES TIMEOUT 180)
+# What a screen reader gets through UI Automation, asked by a client of the
+# tests' own as Narrator and NVDA ask: the controls by name, and each result
+# raised as a notification.
+add_executable(uia_client windows/uia_client_windows.cpp)
+target_link_libraries(uia_client PRIVATE uiautomationcore ole32 oleaut32)
+target_link_options(uia_client PRIVATE -static)
+add_test(NAME uia COMMAND sh ${here}/uia_test.sh $<TARGET_FILE:bitovka> $<TARGET_FILE:uia_client>)
+set_tests_properties(uia PROPERTIES TIMEOUT 240)
