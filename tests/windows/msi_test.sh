@@ -157,7 +157,7 @@ got=$?
 [ -z "$(entries)" ] || fail "entries left: $(entries)"
 wine reg query "$key" </dev/null >/dev/null 2>&1 && fail "the uninstall key is left"
 left=$(mentions system.reg; mentions user.reg)
-[ -z "$left" ] || fail "the registry still names Bitovka: $(echo "$left" | head -n 3)"
+[ -z "$left" ] || fail "the registry still names Bitovka: $(printf "%s\n" "$left" | head -n 3)"
 snapshot >"$work/after"
 # Windows Installer's own cache folder, which every Windows has, is made by
 # Wine at the first installation.
