@@ -12,7 +12,8 @@
 # in Program Files\Bitovka are that version's, and nothing of it is in HKCU.
 # What Wine does not show as Windows does (Wine puts the Start-menu entry in
 # the installing user's menu) is read from the package's tables. The
-# installed program answers --version; msiexec /x removes it all.
+# installed program answers --version; msiexec /x removes it all, from
+# Program Files and from a folder given as INSTALLDIR.
 #   msi_test.sh BITOVKA.msi BUILD    (Wine in WINEPREFIX; run from the top of
 #                                     the tree; BUILD the cross build)
 set -u
@@ -75,6 +76,8 @@ value() { wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | sed 
 desktop() { find "$drive/users" -path '*/Desktop/Bitovka.lnk' | grep -q .; }
 
 snapshot() { find "$drive" -path '*/Temp' -prune -o -print | sort; }
+# A folder of the school's own for INSTALLDIR below; it stays.
+mkdir -p "$drive/Skola"
 snapshot >"$work/before"
 : >"$work/system.reg"; : >"$work/user.reg"
 mentions system.reg >"$work/system.reg.new"; mentions user.reg >"$work/user.reg.new"
@@ -151,16 +154,34 @@ out=$(head -n 1 "$work/out" | tr -d '\r')
 [ "$out" = "Bitovka $version" ] || fail "the installed program answered --version with: $out"
 [ "$got" = 0 ] || fail "the installed program ended with code $got"
 
+# gone HOW: nothing of Bitovka is left after removing it HOW.
+gone() {
+    [ -z "$(entries)" ] || fail "$1: entries left: $(entries)"
+    wine reg query "$key" </dev/null >/dev/null 2>&1 && fail "$1: the uninstall key is left"
+    left=$(mentions system.reg; mentions user.reg)
+    [ -z "$left" ] || fail "$1: the registry still names Bitovka: $(printf '%s\n' "$left" | head -n 3)"
+    snapshot >"$work/after"
+    # Windows Installer's own cache folder, which every Windows has, is made
+    # by Wine at the first installation.
+    left=$(comm -13 "$work/before" "$work/after" | grep -vx "$drive/windows/Installer")
+    [ -z "$left" ] || fail "$1: left behind: $left"
+}
 run /x "$msi"
 got=$?
 [ "$got" = 0 ] || fail "msiexec /x: exit code $got"
-[ -z "$(entries)" ] || fail "entries left: $(entries)"
-wine reg query "$key" </dev/null >/dev/null 2>&1 && fail "the uninstall key is left"
-left=$(mentions system.reg; mentions user.reg)
-[ -z "$left" ] || fail "the registry still names Bitovka: $(printf "%s\n" "$left" | head -n 3)"
-snapshot >"$work/after"
-# Windows Installer's own cache folder, which every Windows has, is made by
-# Wine at the first installation.
-left=$(comm -13 "$work/before" "$work/after" | grep -vx "$drive/windows/Installer")
-[ -z "$left" ] || fail "left behind: $left"
-echo "PASS: $version over 0.0.1 in place, the same again, 0.0.1 over it refused; one entry under HKLM each time; removed leaving nothing"
+gone "msiexec /x"
+
+# Into a folder of the school's choosing, and removed from there by the
+# product code alone, as a deployment tool removes it.
+run /i "$msi" 'INSTALLDIR=C:\Skola\Bitovka'
+got=$?
+[ "$got" = 0 ] || fail "msiexec /i INSTALLDIR=C:\\Skola\\Bitovka: exit code $got"
+if [ ! -f "$drive/Skola/Bitovka/bitovka.exe" ] || [ -e "$dir" ]; then
+    fail "INSTALLDIR=C:\\Skola\\Bitovka did not install there: $(find "$drive/Skola" "$dir" -name '*.exe' 2>&1)"
+fi
+wine msiexec /x "$(property "$msi" ProductCode)" /qn </dev/null >/dev/null 2>&1
+got=$?
+wineserver -w
+[ "$got" = 0 ] || fail "msiexec /x {ProductCode}: exit code $got"
+gone "msiexec /x {ProductCode} after INSTALLDIR=C:\\Skola\\Bitovka"
+echo "PASS: $version over 0.0.1 in place, the same again, 0.0.1 over it refused; one entry under HKLM each time; removed leaving nothing, from Program Files and from INSTALLDIR"
