@@ -82,8 +82,7 @@ QString accessibleText(QObject *object, QAccessible::Text what)
 // Qt offers a label to screen readers as an edit field (a read-only text
 // area), its row and digit only as a description. It is hidden from them,
 // and beside it stands plain text that says both, as a pupil reads the
-// row: "modrý operand, desítkově: 2". The description (the explanation of
-// a result too) stays with it.
+// row: "modrý operand, desítkově: 2".
 void showValue(val area, QLabel *label)
 {
     if (missing(area))
@@ -101,7 +100,12 @@ void showValue(val area, QLabel *label)
     const QString description = label->accessibleDescription();
     const QString row = description.section(QStringLiteral(": "), 0, 0);
     text.set("textContent", (row.isEmpty() ? label->text() : row + QStringLiteral(": ") + label->text()).toStdString());
-    text.call<void>("setAttribute", std::string("aria-description"), description.toStdString());
+    // The description only where it says more than the text (the
+    // explanation of a result), or a reader says the row twice.
+    if (description == row)
+        text.call<void>("removeAttribute", std::string("aria-description"));
+    else
+        text.call<void>("setAttribute", std::string("aria-description"), description.toStdString());
 }
 
 // Qt's elements follow the order the widgets were made in, and Qt puts
