@@ -12,6 +12,7 @@
 #   orca_test.sh PAGE_DIR
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/xsession.sh
 . "$here/../e2e/xsession.sh"
 page=$1
 T=$(mktemp -d)

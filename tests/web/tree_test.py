@@ -19,8 +19,9 @@ import sys
 import unittest
 import xml.etree.ElementTree as ET
 
-import page_test
-from page_test import Server, browser
+sys.dont_write_bytecode = True  # no compiled page_test beside the sources
+import page_test  # noqa: E402
+from page_test import Server, browser  # noqa: E402
 
 FORMS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'forms')
 
