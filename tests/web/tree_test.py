@@ -39,7 +39,7 @@ def form(name):
     names, rows = {}, {}
     for w in top.iter('widget'):
         if w.get('class') in ('TButton', 'TRadioButton'):
-            names[w.get('name')] = prop(w, 'accessibleName') or prop(w, 'text').replace('&', '')
+            names[w.get('name')] = prop(w, 'accessibleName') or (prop(w, 'text') or '').replace('&', '')
         elif w.get('class') == 'TLabel':
             rows[w.get('name')] = prop(w, 'accessibleDescription')
     return {'title': prop(top, 'windowTitle'), 'names': names, 'rows': rows,
