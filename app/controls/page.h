@@ -13,13 +13,16 @@ class TForm;
 // (page_desktop.cpp) there is nothing to do. The build picks one.
 namespace page {
 
-// Once the application object exists.
+// Once the application object exists: from then on Qt's elements for the
+// page's screen reader are completed as Qt changes them, and the browser's
+// focus follows Qt's keyboard focus.
 void prepare();
 
 // As a form is made: a dialog stays above its main window.
 void adoptForm(TForm *form);
 
-// Before a form shows: where it goes in the page.
+// Before a form shows: where it goes in the page; once it shows, Qt's
+// elements for screen readers are turned on.
 void placeForm(TForm *form);
 
 // A result the window has announced, said again where the page's screen
