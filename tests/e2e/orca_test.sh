@@ -10,37 +10,14 @@
 # last command given before its time stamp.
 set -u
 . "$(dirname "$0")/xsession.sh"
+. "$(dirname "$0")/orca.sh"
 T=$(mktemp -d)
 # Orca's settings and caches go to private folders.
 export HOME="$T" XDG_CONFIG_HOME="$T/c" XDG_DATA_HOME="$T/d" XDG_CACHE_HOME="$T/k" XDG_RUNTIME_DIR="$T/r"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 x_start
-# Orca's launcher refuses to start while any other Orca of this user runs
-# (a learner's own screen reader, or this test in a second build): this one
-# reads only the test's own session, so it starts without that guard, by
-# the launcher's own interpreter.
-cat >"$T/launch.py" <<'EOF'
-import runpy, sys
-launcher = runpy.run_path(sys.argv.pop(1), run_name="orca_launcher")
-launcher["main"].__globals__["otherOrcas"] = lambda: []
-sys.exit(launcher["main"]())
-EOF
-# Speech on, as a user has it (Orca 48 logs nothing it would have said
-# with speech off), but no speech server: its launcher is refused, so
-# nothing sounds and no server outlives the test.
-launcher=$(command -v orca)
-SPEECHD_CMD=false "$(sed -n '1s/^#! *//p' "$launcher")" "$T/launch.py" "$launcher" -e speech -u "$T/orca" --debug-file="$T/log" \
-    >"$T/orca.out" 2>&1 &
-ORCA_PID=$!
 trap 'kill $ORCA_PID 2>/dev/null; x_cleanup; rm -rf "$T"' EXIT
-# Orca listens once the accessibility registry lists its events.
-a11y=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress | cut -d"'" -f2)
-for _ in $(seq 100); do
-    gdbus call --address "$a11y" --dest org.a11y.atspi.Registry --object-path /org/a11y/atspi/registry \
-        --method org.a11y.atspi.Registry.GetRegisteredEvents | grep -q StateChanged:Showing && break
-    sleep 0.1
-done
-kill -0 "$ORCA_PID" 2>/dev/null || fail "Orca did not start: $(cat "$T/orca.out")"
+orca_start "$T"
 start_bitovka "$1"
 sleep 2  # Orca reads the window as it appears
 

@@ -33,17 +33,7 @@ READY = 'bez připojení k síti'
 UPDATE = 'nová verze'
 
 
-class OfflineTest(unittest.TestCase):
-    # Reading the page and acting in it as page_test.py does (its tests
-    # themselves run there, not here).
-    wait_for = page_test.PageTest.wait_for
-    in_qt = page_test.PageTest.in_qt
-    text_of = page_test.PageTest.text_of
-    value = page_test.PageTest.value
-    said = page_test.PageTest.said
-    keys = page_test.PageTest.keys
-    command = page_test.PageTest.command
-
+class OfflineTest(page_test.Reading, unittest.TestCase):
     def setUp(self):
         self.folders = tempfile.mkdtemp()
         self.served = os.path.join(self.folders, 'served')

@@ -14,32 +14,16 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/xsession.sh
 . "$here/../e2e/xsession.sh"
+# shellcheck source=tests/e2e/orca.sh
+. "$here/../e2e/orca.sh"
 page=$1
 T=$(mktemp -d)
 export HOME="$T" XDG_CONFIG_HOME="$T/c" XDG_DATA_HOME="$T/d" XDG_CACHE_HOME="$T/k" XDG_RUNTIME_DIR="$T/r"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 x_start
-# As in tests/e2e/orca_test.sh: this Orca reads only the test's own
-# session, so it starts beside any other; speech on, no speech server.
-cat >"$T/launch.py" <<'PY'
-import runpy, sys
-launcher = runpy.run_path(sys.argv.pop(1), run_name="orca_launcher")
-launcher["main"].__globals__["otherOrcas"] = lambda: []
-sys.exit(launcher["main"]())
-PY
-launcher=$(command -v orca)
-SPEECHD_CMD=false "$(sed -n '1s/^#! *//p' "$launcher")" "$T/launch.py" "$launcher" -e speech -u "$T/orca" --debug-file="$T/log" \
-    >"$T/orca.out" 2>&1 &
-ORCA_PID=$!
 SERVER_PID=; BROWSER_PID=
 trap 'kill $ORCA_PID $BROWSER_PID $SERVER_PID 2>/dev/null; x_cleanup; rm -rf "$T"' EXIT
-a11y=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress | cut -d"'" -f2)
-for _ in $(seq 100); do
-    gdbus call --address "$a11y" --dest org.a11y.atspi.Registry --object-path /org/a11y/atspi/registry \
-        --method org.a11y.atspi.Registry.GetRegisteredEvents | grep -q StateChanged:Showing && break
-    sleep 0.1
-done
-kill -0 "$ORCA_PID" 2>/dev/null || fail "Orca did not start: $(cat "$T/orca.out")"
+orca_start "$T"
 
 # The page from a loopback port of its own, in a window of a browser of
 # its own (a private profile, its accessibility on from the start).

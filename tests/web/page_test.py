@@ -89,24 +89,8 @@ class Links(HTMLParser):
                 self.found.append(a[key])
 
 
-class PageTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server = Server(PAGE)
-        cls.driver = browser()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.server.close()
-
-    def setUp(self):
-        self.driver.get(self.server.url)
-        self.wait_for(lambda d: self.value('modra') is not None, 'the main window in the page')
-
-    def tearDown(self):
-        severe = [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
-        self.assertEqual(severe, [], 'errors in the browser console')
+class Reading:
+    """Reading the page and acting in it, for the page's test cases."""
 
     # -- reading the page ------------------------------------------------
 
@@ -190,6 +174,30 @@ class PageTest(unittest.TestCase):
 
     # -- the tests --------------------------------------------------------
 
+class InBrowser(Reading):
+    """One browser and one server for a test case, the page opened anew
+    for each test, which ends with nothing in the browser's console."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Server(PAGE)
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.close()
+
+    def setUp(self):
+        self.driver.get(self.server.url)
+        self.wait_for(lambda d: self.value('modra') is not None, 'the main window in the page')
+
+    def tearDown(self):
+        severe = [e['message'] for e in self.driver.get_log('browser') if e['level'] == 'SEVERE']
+        self.assertEqual(severe, [], 'errors in the browser console')
+
+
+class PageTest(InBrowser, unittest.TestCase):
     def test_page_is_czech_titled_with_icon_and_every_link_served(self):
         d = self.driver
         self.assertEqual(d.title, 'Bitovka')

@@ -21,7 +21,6 @@ import xml.etree.ElementTree as ET
 
 sys.dont_write_bytecode = True  # no compiled page_test beside the sources
 import page_test  # noqa: E402
-from page_test import Server, browser  # noqa: E402
 
 FORMS = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'forms')
 
@@ -51,30 +50,7 @@ MAIN, DIALOG = form('Unit1.ui'), form('Unit2.ui')
 VALUES = [n + s for n in ('modra', 'cervena', 'zluta') for s in ('', '_1', '_2', '_3')]
 
 
-class TreeTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.server = Server(page_test.PAGE)
-        cls.driver = browser()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.driver.quit()
-        cls.server.close()
-
-    setUp = page_test.PageTest.setUp
-    tearDown = page_test.PageTest.tearDown
-    wait_for = page_test.PageTest.wait_for
-    in_qt = page_test.PageTest.in_qt
-    text_of = page_test.PageTest.text_of
-    value = page_test.PageTest.value
-    said = page_test.PageTest.said
-    button = page_test.PageTest.button
-    windows = page_test.PageTest.windows
-    click = page_test.PageTest.click
-    keys = page_test.PageTest.keys
-    command = page_test.PageTest.command
-
+class TreeTest(page_test.InBrowser, unittest.TestCase):
     # -- the tree ---------------------------------------------------------
 
     def tree(self):
