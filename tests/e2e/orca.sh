@@ -16,10 +16,16 @@
 # on, as a user has it (Orca 48 logs nothing it would have said with speech
 # off), but there is no speech server: its launcher is refused, so nothing
 # sounds and no server outlives the test.
+#
+# orca_step NAME KEY... gives a command by keyboard and marks its time in
+# DIR/marks: what Orca says until the next mark belongs to it (read with
+# orca_said.py). orca_stop ends Orca, which writes out the whole log only at
+# a clean end.
 
-ORCA_PID=
+ORCA_PID=; ORCA_DIR=
 
 orca_start() {
+    ORCA_DIR=$1
     cat >"$1/launch.py" <<'PY'
 import runpy, sys
 launcher = runpy.run_path(sys.argv.pop(1), run_name="orca_launcher")
@@ -39,4 +45,14 @@ PY
         sleep 0.1
     done
     kill -0 "$ORCA_PID" 2>/dev/null || fail "Orca did not start: $(cat "$1/orca.out")"
+}
+
+orca_step() {
+    echo "$(date +%T.%N) $1" >>"$ORCA_DIR/marks"; shift
+    xdotool key --delay 100 --clearmodifiers "$@"; sleep 1.5
+}
+
+orca_stop() {
+    kill "$ORCA_PID"; wait "$ORCA_PID"; ORCA_PID=
+    grep -q "ORCA: Shutdown complete" "$ORCA_DIR/log" || fail "Orca did not end cleanly"
 }
