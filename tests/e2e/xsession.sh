@@ -118,10 +118,10 @@ client_size() {
     xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
 }
 
-# Waits up to 10 s for the program to end; sets EXIT_CODE (143 if it had to
-# be killed).
+# wait_exit [SECONDS]: waits up to SECONDS (10) for the program to end;
+# sets EXIT_CODE (143 if it had to be killed).
 wait_exit() {
-    ( sleep 10; kill "$APP_PID" ) >/dev/null 2>&1 &
+    ( sleep "${1:-10}"; kill "$APP_PID" ) >/dev/null 2>&1 &
     watchdog=$!
     wait "$APP_PID"
     EXIT_CODE=$?

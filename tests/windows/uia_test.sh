@@ -134,11 +134,7 @@ exec 3>&-
 wait "$CLIENT_PID" || bad "the UI Automation client ended with $?: $(tail -n 1 "$T/client.log")"
 CLIENT_PID=
 wmctrl -i -c "$main"
-( sleep 20; kill "$APP_PID" ) >/dev/null 2>&1 &
-watchdog=$!
-wait "$APP_PID"
-APP_PID=
-kill "$watchdog" 2>/dev/null
+wait_exit 20  # Wine is slower to end a program
 
 echo "The main window as UI Automation gives it:"; cat "$T/main"
 echo "The dialog:"; cat "$T/dialog"
